@@ -1,0 +1,59 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include <Math/Math.h>
+
+namespace RenderInterface {
+
+// A playhead on a registered clip: the clip's name and the current time, in the clip's own
+// time units (the unit of its duration).
+class AnimationState {
+public:
+    void SetAnimationName(const std::string& name) { animationName = name; }
+    const std::string& GetAnimationName() const { return animationName; }
+    float GetTime() const { return time; }
+    void SetTime(float value) { time = value; }
+    // True once the time has passed the end of the named clip. False while the clip is unknown.
+    bool GetEndFlag() const;
+
+private:
+    std::string animationName;
+    float time = 0.0f;
+};
+
+// The animation runtime. Skeletons and clips are the ones registered through the renderer's
+// ResourceContent, looked up by name.
+//
+// Every operation writes its outputs in place and resizes them only when the bone count
+// changes, so a caller that keeps its vectors allocates nothing per frame.
+// An unknown skeleton, an unknown clip or a null state clears the outputs (empty vectors);
+// callers must cope with an empty pose.
+class AnimationController {
+public:
+    AnimationController() = delete;
+
+    // Samples the state's clip at the state's time: one local pose per bone, keys interpolated
+    // (translation and scale linearly, rotation along the shorter arc), times clamped to the
+    // first and last key; bones without a track keep their bind pose.
+    static void LerpBlend(const std::string& skeleton, const AnimationState* state,
+                          std::vector<Math::VQS>& localPoses);
+
+    // Samples both states and blends them per bone: weight 0 gives a, weight 1 gives b.
+    static void LerpBlend1D(const std::string& skeleton, float weight, const AnimationState* a,
+                            const AnimationState* b, std::vector<Math::VQS>& localPoses);
+
+    // Model-space bone matrices through the hierarchy, and skinning matrices
+    // (bone matrix times inverse bind matrix), one of each per bone.
+    static void BuildTransformationMatricies(const std::string& skeleton,
+                                             const std::vector<Math::VQS>& localPoses,
+                                             std::vector<Math::Matrix4>& boneTransforms,
+                                             std::vector<Math::Matrix4>& skinningMatrices);
+
+    // Number of bones of a registered skeleton; 0 when it is unknown.
+    static int GetBoneCount(const std::string& skeleton);
+    // Duration of a registered clip; 0 when it is unknown.
+    static float GetClipDuration(const std::string& clip);
+};
+
+}  // namespace RenderInterface

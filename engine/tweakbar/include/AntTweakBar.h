@@ -1,0 +1,52 @@
+#pragma once
+// The tweak-bar interface: named bars of variables the user edits at run time, drawn as
+// Dear ImGui panels over the rendered frame. Functions return 1 on success and 0 on failure;
+// TwGetLastError() then says why (the message is also printed once on stderr).
+
+typedef struct CTwBar TwBar;
+
+typedef enum ETwType {
+    TW_TYPE_UNDEF = 0,
+    TW_TYPE_FLOAT = 12,
+    // Types made by TwDefineEnum are numbered from here on.
+    TW_TYPE_ENUM_BASE = 0x100
+} TwType;
+
+typedef enum ETwGraphAPI {
+    TW_OPENGL = 1,
+    TW_DIRECT3D9 = 2,
+    TW_DIRECT3D10 = 3,
+    TW_DIRECT3D11 = 4,
+    TW_OPENGL_CORE = 5
+} TwGraphAPI;
+
+typedef struct CTwEnumVal {
+    int Value;
+    const char* Label;
+} TwEnumVal;
+
+// Starts the library on the current OpenGL core context (`device` is that SDL_GLContext).
+// Only TW_OPENGL_CORE is supported.
+int TwInit(TwGraphAPI graphAPI, void* device);
+// Deletes every bar and stops the library; TwInit may be called again afterwards.
+int TwTerminate();
+int TwWindowSize(int width, int height);
+
+TwBar* TwNewBar(const char* barName);
+int TwDeleteBar(TwBar* bar);
+
+// Defines an enum type. The labels are copied.
+TwType TwDefineEnum(const char* name, const TwEnumVal* enumValues, unsigned int nbValues);
+
+// Binds a variable to a new entry at the bottom of the bar. The bar writes edits straight into
+// `var`. `def` is null or a list of "key = value" pairs; the keys are min, max and step
+// (floats only), e.g. "min = 0 max = 300 step = 0.5". An unknown key or a malformed string
+// refuses the whole entry.
+int TwAddVarRW(TwBar* bar, const char* name, TwType type, void* var, const char* def);
+
+// Hands an SDL event (an SDL_Event*) to the panels. Returns 1 when a panel used it.
+int TwEventSDL(const void* sdlEvent, unsigned char sdlMajorVersion, unsigned char sdlMinorVersion);
+// Draws every bar over the current framebuffer.
+int TwDraw();
+
+const char* TwGetLastError();

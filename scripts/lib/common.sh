@@ -1,0 +1,38 @@
+# Shared by scripts/run and scripts/test: install what is missing, then configure and build.
+
+VANTOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+VANTOR_BUILD=${VANTOR_BUILD:-$VANTOR_ROOT/build}
+
+# Every Debian package the project builds, runs and tests with.
+VANTOR_PACKAGES=(
+  build-essential cmake pkg-config
+  libsdl2-dev libimgui-dev libepoxy-dev libgl1-mesa-dri libegl-mesa0
+  googletest libgtest-dev libbenchmark-dev libglm-dev
+  clang libclang-rt-14-dev
+  xvfb xauth xdotool imagemagick x11-utils
+)
+
+vantor_as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+vantor_install_packages() {
+  local missing=()
+  local p
+  for p in "${VANTOR_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "== Installing Debian packages: ${missing[*]}"
+    vantor_as_root apt-get update -qq
+    vantor_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
+vantor_build() {
+  local werror=OFF
+  [ "${VANTOR_WERROR:-0}" = 1 ] && werror=ON
+  echo "== Configuring and building in $VANTOR_BUILD"
+  cmake -S "$VANTOR_ROOT" -B "$VANTOR_BUILD" -DVANTOR_WARNINGS_AS_ERRORS=$werror "$@" >/dev/null
+  cmake --build "$VANTOR_BUILD" -j "$(nproc)"
+}
