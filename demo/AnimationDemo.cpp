@@ -1,0 +1,99 @@
+#include "demo/AnimationDemo.h"
+
+#include <cstdio>
+
+#include <RenderInterface/Renderer.h>
+
+#include "demo/Selectors.h"
+
+namespace {
+
+// Unregisters an owned scene object and deletes it; a null slot is skipped.
+template <typename T>
+void UnregisterAndDelete(RenderInterface::Renderer* renderer, T*& object)
+{
+    if (object) {
+        renderer->UnRegister(object);
+        delete object;
+        object = nullptr;
+    }
+}
+
+}  // namespace
+
+void AnimationDemo::Init(RenderInterface::Renderer* newRenderer, float width, float height)
+{
+    if (!newRenderer) {
+        std::fprintf(stderr, "AnimationDemo: no renderer; the scene stays empty\n");
+        return;
+    }
+    renderer = newRenderer;
+
+    // The renderer draws with OpenGL, so the bar is started on its OpenGL core context.
+    TwInit(TW_OPENGL_CORE, renderer->GetDevice());
+    TwWindowSize(static_cast<int>(width), static_cast<int>(height));
+    tweakBar = TwNewBar("Tovrin_Stage1");
+    clipEnumType = TwDefineEnum("AnimationClips", clipEnumValues.data(), ClipCount);
+    weaponEnumType = TwDefineEnum("WeaponTypes", weaponEnumValues.data(), WeaponCount);
+    TwAddVarRW(tweakBar, "AnimationClips", clipEnumType, &clipIndex, nullptr);
+    TwAddVarRW(tweakBar, "WeaponTypes", weaponEnumType, &weaponIndex, nullptr);
+
+    camera.Init(renderer, width, height);
+
+    RegisterSceneResources(renderer);
+
+    skyBox = new RenderInterface::SkyBox();
+    renderer->Register(skyBox);
+
+    floorModel = new RenderInterface::Model3D();
+    renderer->Register(floorModel);
+    floorModel->SetModelName("floor");
+    floorModel->SetWorldMatrix(Math::Matrix4::TRS(Math::Vector3(0.0f, -10.0f, 0.0f), Math::Quaternion::identity,
+                                                  Math::Vector3(1000.0f, 10.0f, 1000.0f)));
+
+    skyBox->SetTextureName("CubeMap");
+
+    light = new RenderInterface::DirectionalLight();
+    renderer->Register(light);
+    light->SetColor(Math::Vector3::one);
+    // Slanting down and towards +z; the renderer normalises it.
+    light->SetLightDirection(Math::Vector3::unit_z - Math::Vector3::unit_y);
+    light->SetStrength(3.0f);
+}
+
+void AnimationDemo::RegisterSceneResources(RenderInterface::Renderer* target)
+{
+    target->RegisterTexture(".\\resources\\textures\\CubeMap.dds", "CubeMap");
+    target->RegisterTexture(".\\resources\\textures\\CitySkybox.dds", "CubeMap2");
+    target->RegisterModel(".\\resources\\models\\Sword.mesh", "Sword");
+    target->RegisterModel(".\\resources\\models\\Shield.mesh", "Shield");
+    target->RegisterModel(".\\resources\\models\\Cerberus.mesh", "Gun");
+    target->RegisterModel(".\\resources\\models\\default\\Cube.mesh", "floor");
+}
+
+void AnimationDemo::Update()
+{
+    if (!renderer) {
+        return;
+    }
+    camera.Update();
+}
+
+void AnimationDemo::Shutdown()
+{
+    if (!renderer) {
+        return;
+    }
+    TwDeleteBar(tweakBar);
+    tweakBar = nullptr;
+
+    for (RenderInterface::Renderable*& object : renderables) {
+        UnregisterAndDelete(renderer, object);
+    }
+    UnregisterAndDelete(renderer, light);
+    UnregisterAndDelete(renderer, skyBox);
+    UnregisterAndDelete(renderer, floorModel);
+
+    camera.renderer->ReleaseView(camera.view);
+    camera.view = nullptr;
+}
