@@ -1,0 +1,59 @@
+#include <TestSupport/OffscreenRenderer.h>
+
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+namespace TestSupport {
+
+RenderInterface::RenderConfig OffscreenRenderer::DefaultConfig() {
+    RenderInterface::RenderConfig config;
+    config.swapInterval = 0;
+    return config;
+}
+
+OffscreenRenderer::OffscreenRenderer(unsigned width, unsigned height)
+    : OffscreenRenderer(width, height, DefaultConfig()) {}
+
+OffscreenRenderer::OffscreenRenderer(unsigned width, unsigned height, RenderInterface::RenderConfig config) {
+    // Keeps a driver chosen by the environment (Xvfb runs use x11).
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        ADD_FAILURE() << "SDL video did not start: " << SDL_GetError();
+        return;
+    }
+    videoStarted = true;
+    window = SDL_CreateWindow("Vantor test", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                              static_cast<int>(width), static_cast<int>(height),
+                              SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+    if (window == nullptr) {
+        ADD_FAILURE() << "no SDL window: " << SDL_GetError();
+        return;
+    }
+    config.width = static_cast<float>(width);
+    config.height = static_cast<float>(height);
+    renderer = RenderInterface::CreateRenderSystem(config, window);
+    if (renderer == nullptr) ADD_FAILURE() << "CreateRenderSystem failed (see stderr)";
+}
+
+OffscreenRenderer::~OffscreenRenderer() {
+    if (renderer != nullptr) RenderInterface::DestroyRenderSystem(renderer);
+    if (window != nullptr) SDL_DestroyWindow(window);
+    if (videoStarted) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+FrameImage OffscreenRenderer::Read() const {
+    FrameImage frame;
+    if (renderer == nullptr) return frame;
+    renderer->ReadFrame(frame.rgba);
+    frame.width = renderer->GetRenderTargetWidth();
+    frame.height = renderer->GetRenderTargetHeight();
+    return frame;
+}
+
+FrameImage OffscreenRenderer::RenderAndRead() const {
+    if (renderer != nullptr) renderer->Render();
+    return Read();
+}
+
+}  // namespace TestSupport

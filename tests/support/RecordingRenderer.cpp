@@ -1,0 +1,188 @@
+#include <TestSupport/RecordingRenderer.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace TestSupport {
+
+using namespace RenderInterface;
+
+const char* ToString(ResourceResult result) {
+    switch (result) {
+        case ResourceResult::Loaded: return "Loaded";
+        case ResourceResult::FileNotFound: return "FileNotFound";
+        case ResourceResult::ReadFailed: return "ReadFailed";
+        case ResourceResult::BadFormat: return "BadFormat";
+        case ResourceResult::BadName: return "BadName";
+    }
+    return "?";
+}
+
+const char* ToString(RenderableType type) {
+    switch (type) {
+        case RenderableType::SkyBox: return "SkyBox";
+        case RenderableType::StaticModel: return "StaticModel";
+        case RenderableType::AnimatedModel: return "AnimatedModel";
+        case RenderableType::DirectionalLight: return "DirectionalLight";
+    }
+    return "?";
+}
+
+std::string RecordedCall::ToString() const {
+    std::ostringstream line;
+    line << operation << '(';
+    const char* separator = "";
+    for (const std::string& argument : text) {
+        line << separator << argument;
+        separator = ", ";
+    }
+    if (renderableType) {
+        line << separator << TestSupport::ToString(*renderableType) << '@' << static_cast<const void*>(renderable);
+        separator = ", ";
+    }
+    for (float value : values) {
+        line << separator << value;
+        separator = ", ";
+    }
+    line << ')';
+    if (view != nullptr) line << (operation == "CreateView" ? " -> view@" : " view@") << static_cast<const void*>(view);
+    if (result) line << " -> " << TestSupport::ToString(*result);
+    return line.str();
+}
+
+RecordingRenderer::RecordingRenderer(Renderer& inner) : inner(inner) {}
+
+std::vector<RecordedCall> RecordingRenderer::Calls(const std::string& operation) const {
+    std::vector<RecordedCall> matching;
+    std::copy_if(calls.begin(), calls.end(), std::back_inserter(matching),
+                 [&operation](const RecordedCall& call) { return call.operation == operation; });
+    return matching;
+}
+
+std::size_t RecordingRenderer::Count(const std::string& operation) const {
+    return static_cast<std::size_t>(std::count_if(
+        calls.begin(), calls.end(), [&operation](const RecordedCall& call) { return call.operation == operation; }));
+}
+
+std::vector<std::string> RecordingRenderer::Operations() const {
+    std::vector<std::string> names;
+    names.reserve(calls.size());
+    for (const RecordedCall& call : calls) names.push_back(call.operation);
+    return names;
+}
+
+std::string RecordingRenderer::Transcript() const {
+    std::string all;
+    for (const RecordedCall& call : calls) all += call.ToString() + '\n';
+    return all;
+}
+
+RecordedCall& RecordingRenderer::Record(const char* operation) {
+    calls.push_back(RecordedCall{});
+    calls.back().operation = operation;
+    return calls.back();
+}
+
+ResourceResult RecordingRenderer::RecordRegistration(const char* operation, const char* path, const char* name,
+                                                     ResourceResult result) {
+    RecordedCall& call = Record(operation);
+    call.text = {path ? path : "(null)", name ? name : "(null)"};
+    call.result = result;
+    return result;
+}
+
+ResourceResult RecordingRenderer::RegisterTexture(const char* path, const char* name) {
+    return RecordRegistration("RegisterTexture", path, name, inner.RegisterTexture(path, name));
+}
+
+ResourceResult RecordingRenderer::RegisterModel(const char* path, const char* name) {
+    return RecordRegistration("RegisterModel", path, name, inner.RegisterModel(path, name));
+}
+
+ResourceResult RecordingRenderer::RegisterSkeleton(const char* path, const char* name) {
+    return RecordRegistration("RegisterSkeleton", path, name, inner.RegisterSkeleton(path, name));
+}
+
+ResourceResult RecordingRenderer::RegisterAnimation(const char* path, const char* name) {
+    return RecordRegistration("RegisterAnimation", path, name, inner.RegisterAnimation(path, name));
+}
+
+void RecordingRenderer::DrawLine(const Math::Vector3& p0, const Math::Vector4& color0, const Math::Vector3& p1,
+                                 const Math::Vector4& color1, DebugRenderSpace space) {
+    Record("DrawLine").values = {p0.x,     p0.y,     p0.z,     color0.x, color0.y, color0.z, color0.w,
+                                 p1.x,     p1.y,     p1.z,     color1.x, color1.y, color1.z, color1.w,
+                                 static_cast<float>(space)};
+    inner.DrawLine(p0, color0, p1, color1, space);
+}
+
+void RecordingRenderer::DrawSphere(const Math::Vector3& center, float radius, const Math::Vector4& color,
+                                   DebugRenderSpace space) {
+    Record("DrawSphere").values = {center.x, center.y, center.z, radius, color.x, color.y, color.z, color.w,
+                                   static_cast<float>(space)};
+    inner.DrawSphere(center, radius, color, space);
+}
+
+RecordedCall& RecordingRenderer::RecordObject(const char* operation, Renderable* object) {
+    RecordedCall& call = Record(operation);
+    call.renderable = object;
+    if (object != nullptr) {
+        call.renderableType = object->GetType();
+    } else {
+        call.text = {"null"};
+    }
+    return call;
+}
+
+void RecordingRenderer::Register(Renderable* object) {
+    RecordObject("Register", object);
+    inner.Register(object);
+}
+
+void RecordingRenderer::UnRegister(Renderable* object) {
+    RecordObject("UnRegister", object);
+    inner.UnRegister(object);
+}
+
+CameraView* RecordingRenderer::CreateView(float width, float height, float nearPlane, float farPlane, float fovY) {
+    CameraView* view = inner.CreateView(width, height, nearPlane, farPlane, fovY);
+    RecordedCall& call = Record("CreateView");
+    call.values = {width, height, nearPlane, farPlane, fovY};
+    call.view = view;
+    return view;
+}
+
+void RecordingRenderer::ReleaseView(CameraView* view) {
+    Record("ReleaseView").view = view;
+    inner.ReleaseView(view);
+}
+
+void* RecordingRenderer::GetDevice() {
+    Record("GetDevice");
+    return inner.GetDevice();
+}
+
+void RecordingRenderer::ResizeRenderTargets(unsigned width, unsigned height) {
+    Record("ResizeRenderTargets").values = {static_cast<float>(width), static_cast<float>(height)};
+    inner.ResizeRenderTargets(width, height);
+}
+
+void RecordingRenderer::Render() {
+    Record("Render");
+    inner.Render();
+}
+
+void RecordingRenderer::Present() {
+    Record("Present");
+    inner.Present();
+}
+
+unsigned RecordingRenderer::GetRenderTargetWidth() const { return inner.GetRenderTargetWidth(); }
+
+unsigned RecordingRenderer::GetRenderTargetHeight() const { return inner.GetRenderTargetHeight(); }
+
+void RecordingRenderer::ReadFrame(std::vector<std::uint8_t>& rgba) {
+    Record("ReadFrame");
+    inner.ReadFrame(rgba);
+}
+
+}  // namespace TestSupport

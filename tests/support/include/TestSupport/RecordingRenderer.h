@@ -1,0 +1,97 @@
+#pragma once
+// A renderer that forwards every call to a real renderer and records it, so a test can check
+// what a scene registered and drew, in which order and with which values.
+//
+//   TestSupport::OffscreenRenderer gl(160, 120);
+//   TestSupport::RecordingRenderer recorder(*gl.Get());
+//   demo.Init(&recorder, 1400.0f, 800.0f);
+//   EXPECT_EQ(recorder.Calls("RegisterModel")[0].text[1], "Sword");
+//   const auto* floor = recorder.Calls("Register")[1].renderable;   // the object itself
+//
+// Recorded: every operation that is not a const query (GetRenderTargetWidth/Height are forwarded
+// without a record). What each record holds:
+//   RegisterTexture/Model/Skeleton/Animation  text {path, name}; result
+//   Register, UnRegister                       renderable and renderableType; a null object: text {"null"}
+//   CreateView                                 values {width, height, near, far, fovY}; view returned
+//   ReleaseView                                view
+//   DrawLine    values {p0.x, p0.y, p0.z, c0.x, c0.y, c0.z, c0.w, p1.x, p1.y, p1.z, c1.x, c1.y, c1.z, c1.w, space}
+//   DrawSphere  values {center.x, center.y, center.z, radius, color.x, color.y, color.z, color.w, space}
+//   ResizeRenderTargets                        values {width, height}
+//   GetDevice, Render, Present, ReadFrame      nothing but the name
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <RenderInterface/Renderer.h>
+
+namespace TestSupport {
+
+struct RecordedCall {
+    std::string operation;  // the Renderer member called, e.g. "RegisterModel"
+    std::vector<std::string> text;
+    std::vector<float> values;
+    RenderInterface::Renderable* renderable = nullptr;
+    // The renderable's type when the call was made (the object may be deleted by the time a test looks).
+    std::optional<RenderInterface::RenderableType> renderableType;
+    RenderInterface::CameraView* view = nullptr;
+    std::optional<RenderInterface::ResourceResult> result;
+
+    // One readable line, e.g. "RegisterModel(.\resources\models\Sword.mesh, Sword) -> Loaded".
+    std::string ToString() const;
+};
+
+class RecordingRenderer final : public RenderInterface::Renderer {
+public:
+    // `inner` must outlive the recorder.
+    explicit RecordingRenderer(RenderInterface::Renderer& inner);
+
+    // Every recorded call, oldest first.
+    std::vector<RecordedCall> calls;
+
+    // The recorded calls of one operation, oldest first.
+    std::vector<RecordedCall> Calls(const std::string& operation) const;
+    std::size_t Count(const std::string& operation) const;
+    // The operation names in call order, e.g. {"RegisterTexture", "RegisterTexture", "Register", ...}.
+    std::vector<std::string> Operations() const;
+    // Every record as ToString(), one per line (for failure messages).
+    std::string Transcript() const;
+
+    RenderInterface::ResourceResult RegisterTexture(const char* path, const char* name) override;
+    RenderInterface::ResourceResult RegisterModel(const char* path, const char* name) override;
+    RenderInterface::ResourceResult RegisterSkeleton(const char* path, const char* name) override;
+    RenderInterface::ResourceResult RegisterAnimation(const char* path, const char* name) override;
+
+    void DrawLine(const Math::Vector3& p0, const Math::Vector4& color0, const Math::Vector3& p1,
+                  const Math::Vector4& color1, RenderInterface::DebugRenderSpace space) override;
+    void DrawSphere(const Math::Vector3& center, float radius, const Math::Vector4& color,
+                    RenderInterface::DebugRenderSpace space) override;
+
+    void Register(RenderInterface::Renderable* object) override;
+    void UnRegister(RenderInterface::Renderable* object) override;
+
+    RenderInterface::CameraView* CreateView(float width, float height, float nearPlane, float farPlane,
+                                            float fovY) override;
+    void ReleaseView(RenderInterface::CameraView* view) override;
+
+    void* GetDevice() override;
+    void ResizeRenderTargets(unsigned width, unsigned height) override;
+    void Render() override;
+    void Present() override;
+    unsigned GetRenderTargetWidth() const override;
+    unsigned GetRenderTargetHeight() const override;
+    void ReadFrame(std::vector<std::uint8_t>& rgba) override;
+
+private:
+    RenderInterface::ResourceResult RecordRegistration(const char* operation, const char* path, const char* name,
+                                                       RenderInterface::ResourceResult result);
+    RecordedCall& Record(const char* operation);
+    RecordedCall& RecordObject(const char* operation, RenderInterface::Renderable* object);
+
+    RenderInterface::Renderer& inner;
+};
+
+// Readable names of the renderer's enumerations, e.g. "BadFormat", "StaticModel".
+const char* ToString(RenderInterface::ResourceResult result);
+const char* ToString(RenderInterface::RenderableType type);
+
+}  // namespace TestSupport
