@@ -150,8 +150,8 @@ bool ByteReader::CountFits(std::uint64_t count, std::uint64_t recordSize, const 
         return false;
     }
     if (recordSize != 0 && count > Remaining() / recordSize) {
-        return Fail(std::string(field) + " " + std::to_string(count) + " needs more than the " +
-                    std::to_string(Remaining()) + " bytes left");
+        return Fail(std::string("truncated or oversized: ") + field + " " + std::to_string(count) +
+                    " needs more than the " + std::to_string(Remaining()) + " bytes left");
     }
     return true;
 }
