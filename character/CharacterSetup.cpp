@@ -1,0 +1,106 @@
+// Set-up and teardown of the walking character: its assets, models, clip states, tweak
+// variables, the fixed loop it walks and its place at the start of that loop.
+#include <array>
+
+#include <RenderInterface/Renderer.h>
+
+#include "character/PathCharacter.h"
+#include "demo/Selectors.h"
+
+namespace {
+
+struct ResourceFile {
+    const char* path;
+    const char* name;
+};
+
+// Registered in this order; the states are created afterwards in the order of the clip selector.
+constexpr std::array<ResourceFile, ClipCount> ClipFiles{{
+    {".\\resources\\animations\\Warrior_Attack_1.anim", "Attack1"},
+    {".\\resources\\animations\\Warrior_Attack_2.anim", "Attack2"},
+    {".\\resources\\animations\\Warrior_Attack_3.anim", "Attack3"},
+    {".\\resources\\animations\\Warrior_Die.anim", "Die"},
+    {".\\resources\\animations\\Warrior_Guard.anim", "Guard"},
+    {".\\resources\\animations\\Warrior_Critical_Damage.anim", "Critical_Damage"},
+    {".\\resources\\animations\\Warrior_Damage.anim", "Damage"},
+    {".\\resources\\animations\\Warrior_Skill_1.anim", "Skill1"},
+    {".\\resources\\animations\\Warrior_Skill_2.anim", "Skill2"},
+    {".\\resources\\animations\\Warrior_Skill_3.anim", "Skill3"},
+    {".\\resources\\animations\\Warrior_Skill_4.anim", "Skill4"},
+    {".\\resources\\animations\\Warrior_Skill_5.anim", "Skill5"},
+    {".\\resources\\animations\\Warrior_Stand.anim", "Stand"},
+    {".\\resources\\animations\\Warrior_Walk.anim", "Walk"},
+    {".\\resources\\animations\\Warrior_Run.anim", "Run"},
+}};
+
+// The loop the character walks, as (x, z); the last point repeats the first to close it.
+constexpr std::array<float, 26> LoopPoints{
+    -100, 100,  -200, 200,  -300, 100,  -300, -100, -200, -200, -100, -100, 100, -100,
+    200,  -200, 300,  -100, 300,  100,  200,  200,  100,  100,  -100, 100,
+};
+
+void UnregisterAndDelete(RenderInterface::Renderer* renderer, RenderInterface::Renderable*& object)
+{
+    if (object) {
+        renderer->UnRegister(object);
+        delete object;
+        object = nullptr;
+    }
+}
+
+}  // namespace
+
+void PathCharacter::Init(RenderInterface::Renderer* newRenderer, TwBar* bar)
+{
+    renderer = newRenderer;
+
+    for (const ResourceFile& clip : ClipFiles) {
+        renderer->RegisterAnimation(clip.path, clip.name);
+    }
+    renderer->RegisterSkeleton(".\\resources\\skeletons\\Warrior_Skeleton.ske", "PlayerSkeleton");
+    renderer->RegisterModel(".\\resources\\models\\Warrior_Skeleton2.mesh", "Human");
+    renderer->RegisterModel(".\\resources\\models\\Warrior_Skeleton.mesh", "Player");
+
+    playerModel = new RenderInterface::AnimationModel();
+    renderer->Register(playerModel);
+    weaponModel = new RenderInterface::Model3D();
+    renderer->Register(weaponModel);
+
+    weaponModel->SetModelName("Sword");
+    playerModel->SetModelName("Player");
+    playerModel->SetWorldMatrix(Math::Matrix4::TRS(Math::Vector3::unit_y * -10.0f, Math::Quaternion::identity,
+                                                   Math::Vector3::one * 0.3f));
+    playerModel->SetSkeleton("PlayerSkeleton");
+
+    for (const TwEnumVal& clip : clipEnumValues) {
+        auto* state = new RenderInterface::AnimationState();
+        state->SetAnimationName(clip.Label);
+        animationStates.push_back(state);
+    }
+
+    // The record starts with the settings' initial values; the bar edits them in place.
+    TwAddVarRW(bar, "DeltaTime", TW_TYPE_FLOAT, &deltaTime, "min = 0 max = 1 step = 0.016");
+    TwAddVarRW(bar, "Speed", TW_TYPE_FLOAT, &speed, "min = 0 max = 300 step = 0.5");
+    TwAddVarRW(bar, "Speed_Walk_Start", TW_TYPE_FLOAT, &speedWalkStart, "min = 0 max = 300 step = 0.5");
+
+    for (std::size_t i = 0; i < LoopPoints.size(); i += 2) {
+        controlPoints.emplace_back(LoopPoints[i], LoopPoints[i + 1]);
+    }
+    BuildPath(controlPoints);
+    PlaceAtPathStart();
+}
+
+void PathCharacter::Shutdown()
+{
+    RenderInterface::Renderable* player = playerModel;
+    RenderInterface::Renderable* weapon = weaponModel;
+    UnregisterAndDelete(renderer, player);
+    UnregisterAndDelete(renderer, weapon);
+    playerModel = nullptr;
+    weaponModel = nullptr;
+
+    for (RenderInterface::AnimationState*& state : animationStates) {
+        delete state;
+        state = nullptr;
+    }
+}
