@@ -25,26 +25,30 @@ typedef struct CTwEnumVal {
     const char* Label;
 } TwEnumVal;
 
-// Starts the library on the current OpenGL core context (`device` is that SDL_GLContext).
-// Only TW_OPENGL_CORE is supported.
+// Starts the library on the current OpenGL core context (`device` is that SDL_GLContext, 3.3 or
+// later); the panels belong to that context's window. Only TW_OPENGL_CORE is supported.
 int TwInit(TwGraphAPI graphAPI, void* device);
 // Deletes every bar and stops the library; TwInit may be called again afterwards.
 int TwTerminate();
+// The size in pixels of the display the panels lay themselves out in, normally the window's;
+// panels shrink or move to stay inside it. 0 x 0 follows the window's own size.
 int TwWindowSize(int width, int height);
 
 TwBar* TwNewBar(const char* barName);
 int TwDeleteBar(TwBar* bar);
 
-// Defines an enum type. The labels are copied.
+// Defines an enum type. The labels are copied. Defining a name again replaces its values and
+// returns the same type.
 TwType TwDefineEnum(const char* name, const TwEnumVal* enumValues, unsigned int nbValues);
 
 // Binds a variable to a new entry at the bottom of the bar. The bar writes edits straight into
-// `var`. `def` is null or a list of "key = value" pairs; the keys are min, max and step
+// `var`: a float for TW_TYPE_FLOAT, an int for an enum type. `def` is null or a list of "key = value" pairs; the keys are min, max and step
 // (floats only), e.g. "min = 0 max = 300 step = 0.5". An unknown key or a malformed string
 // refuses the whole entry.
 int TwAddVarRW(TwBar* bar, const char* name, TwType type, void* var, const char* def);
 
-// Hands an SDL event (an SDL_Event*) to the panels. Returns 1 when a panel used it.
+// Hands an SDL event (an SDL_Event*) to the panels. Returns 1 when a panel used it. Any event
+// may be passed, at any time; before TwInit and after TwTerminate they are ignored.
 int TwEventSDL(const void* sdlEvent, unsigned char sdlMajorVersion, unsigned char sdlMinorVersion);
 // Draws every bar over the current framebuffer.
 int TwDraw();
