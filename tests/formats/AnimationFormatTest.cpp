@@ -15,11 +15,10 @@ using FormatTest::Refuses;
 
 namespace {
 
-constexpr std::size_t kFirstTrack = 16;
 constexpr std::size_t kTrackHeader = 16;
 
-// Track for bone 2 with two translation keys, three rotation keys and one scale key,
-// then an empty track for bone 0.
+// An empty track for bone 0, then a track for bone 2 with two translation keys, three
+// rotation keys and one scale key.
 AnimationData Clip() {
     AnimationData clip;
     clip.duration = 1.5f;
@@ -32,15 +31,16 @@ AnimationData Clip() {
     track.scales = {{0.25f, Math::Vector3(2, 2, 2)}};
     BoneTrack empty;
     empty.bone = 0;
-    clip.tracks = {track, empty};
+    clip.tracks = {empty, track};
     return clip;
 }
 
 // Offsets inside Clip()'s file.
-constexpr std::size_t kTranslationKeys = kFirstTrack + kTrackHeader;
+constexpr std::size_t kEmptyTrack = 16;
+constexpr std::size_t kKeyedTrack = kEmptyTrack + kTrackHeader;
+constexpr std::size_t kTranslationKeys = kKeyedTrack + kTrackHeader;
 constexpr std::size_t kRotationKeys = kTranslationKeys + 2 * 16;
 constexpr std::size_t kScaleKeys = kRotationKeys + 3 * 20;
-constexpr std::size_t kSecondTrack = kScaleKeys + 16;
 
 }  // namespace
 
@@ -48,14 +48,21 @@ constexpr std::size_t kSecondTrack = kScaleKeys + 16;
 TEST(AnimationLayout, ClipMatchesTheDocumentedBytes) {
     HandBytes expected;
     expected.Text("VANM").U32(1).F32(1.5f).U32(2);
+    expected.U32(0).U32(0).U32(0).U32(0);
     expected.U32(2).U32(2).U32(3).U32(1);
     expected.F32(0).F32(1).F32(2).F32(3).F32(1.5f).F32(4).F32(5).F32(6);
     expected.F32(0).F32(0).F32(0).F32(0).F32(1);
     expected.F32(0.5f).F32(0.6f).F32(0).F32(0).F32(0.8f);
     expected.F32(1).F32(0).F32(0).F32(1).F32(0);
     expected.F32(0.25f).F32(2).F32(2).F32(2);
-    expected.U32(0).U32(0).U32(0).U32(0);
     EXPECT_EQ(Assets::WriteAnimation(Clip()), expected.bytes);
+}
+
+// Files keep tracks in bone order, so the writer sorts what it is given.
+TEST(AnimationLayout, WriterPutsTracksInBoneOrder) {
+    AnimationData reversed = Clip();
+    std::swap(reversed.tracks[0], reversed.tracks[1]);
+    EXPECT_EQ(Assets::WriteAnimation(reversed), Assets::WriteAnimation(Clip()));
 }
 
 // Whatever the writer writes, the reader gives back unchanged.
@@ -66,8 +73,10 @@ TEST(AnimationRoundTrip, ClipComesBackUnchanged) {
     ASSERT_TRUE(Assets::ReadAnimation(Assets::WriteAnimation(original), read, error)) << error;
     EXPECT_EQ(read.duration, original.duration);
     ASSERT_EQ(read.tracks.size(), 2u);
-    const BoneTrack& a = original.tracks[0];
-    const BoneTrack& b = read.tracks[0];
+    EXPECT_EQ(read.tracks[0].bone, 0u);
+    EXPECT_TRUE(read.tracks[0].translations.empty());
+    const BoneTrack& a = original.tracks[1];
+    const BoneTrack& b = read.tracks[1];
     EXPECT_EQ(b.bone, a.bone);
     ASSERT_EQ(b.translations.size(), a.translations.size());
     ASSERT_EQ(b.rotations.size(), a.rotations.size());
@@ -83,8 +92,6 @@ TEST(AnimationRoundTrip, ClipComesBackUnchanged) {
     }
     EXPECT_EQ(b.scales[0].time, a.scales[0].time);
     EXPECT_EQ(b.scales[0].value, a.scales[0].value);
-    EXPECT_EQ(read.tracks[1].bone, 0u);
-    EXPECT_TRUE(read.tracks[1].translations.empty());
 }
 
 TEST(AnimationRoundTrip, ClipWithoutTracksIsAccepted) {
@@ -131,9 +138,9 @@ TEST(AnimationRefusal, OversizedCounts) {
     const struct {
         std::size_t offset;
         const char* field;
-    } counts[] = {{kFirstTrack + 4, "translation key count"},
-                  {kFirstTrack + 8, "rotation key count"},
-                  {kFirstTrack + 12, "scale key count"}};
+    } counts[] = {{kKeyedTrack + 4, "translation key count"},
+                  {kKeyedTrack + 8, "rotation key count"},
+                  {kKeyedTrack + 12, "scale key count"}};
     for (const auto& count : counts) {
         bytes = valid;
         PutU32(bytes, count.offset, 0x10000000u);
@@ -168,8 +175,13 @@ TEST(AnimationRefusal, BadKeyValues) {
     EXPECT_TRUE(Refuses(Assets::ReadAnimation, bytes, "not a unit quaternion"));
 }
 
-TEST(AnimationRefusal, TwoTracksForOneBone) {
-    Bytes bytes = Assets::WriteAnimation(Clip());
-    PutU32(bytes, kSecondTrack, 2);
+// Tracks in increasing bone order: one walk over bones and tracks samples a pose.
+TEST(AnimationRefusal, TracksNotInIncreasingBoneOrder) {
+    const Bytes valid = Assets::WriteAnimation(Clip());
+    Bytes bytes = valid;
+    PutU32(bytes, kEmptyTrack, 2);
     EXPECT_TRUE(Refuses(Assets::ReadAnimation, bytes, "bone 2 has more than one track"));
+    bytes = valid;
+    PutU32(bytes, kEmptyTrack, 3);
+    EXPECT_TRUE(Refuses(Assets::ReadAnimation, bytes, "not in increasing bone order (bone 2 after bone 3)"));
 }

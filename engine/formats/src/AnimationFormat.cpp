@@ -56,20 +56,6 @@ bool ReadTrack(ByteReader& reader, BoneTrack& track) {
            ReadKeys(reader, scaleCount, kVector3KeyBytes, "scale key count", track.scales);
 }
 
-bool EachBoneOnce(ByteReader& reader, const std::vector<BoneTrack>& tracks) {
-    std::vector<std::uint32_t> bones;
-    bones.reserve(tracks.size());
-    for (const BoneTrack& track : tracks) {
-        bones.push_back(track.bone);
-    }
-    std::sort(bones.begin(), bones.end());
-    const auto repeated = std::adjacent_find(bones.begin(), bones.end());
-    if (repeated != bones.end()) {
-        return reader.Fail("bone " + std::to_string(*repeated) + " has more than one track");
-    }
-    return true;
-}
-
 bool ParseAnimation(ByteReader& reader, AnimationData& out) {
     std::uint32_t trackCount = 0;
     if (!(reader.Header(kMagic, kVersion, "animation") && reader.Float(out.duration, "duration"))) {
@@ -82,12 +68,21 @@ bool ParseAnimation(ByteReader& reader, AnimationData& out) {
         return false;
     }
     out.tracks.assign(trackCount, BoneTrack{});
-    for (BoneTrack& track : out.tracks) {
-        if (!ReadTrack(reader, track)) {
+    for (std::size_t i = 0; i < out.tracks.size(); ++i) {
+        if (!ReadTrack(reader, out.tracks[i])) {
             return false;
         }
+        // Increasing bone order lets a pose be sampled in one walk over bones and tracks together.
+        if (i > 0 && out.tracks[i].bone == out.tracks[i - 1].bone) {
+            return reader.Fail("bone " + std::to_string(out.tracks[i].bone) + " has more than one track");
+        }
+        if (i > 0 && out.tracks[i].bone < out.tracks[i - 1].bone) {
+            return reader.Fail("tracks are not in increasing bone order (bone " +
+                               std::to_string(out.tracks[i].bone) + " after bone " +
+                               std::to_string(out.tracks[i - 1].bone) + ")");
+        }
     }
-    return EachBoneOnce(reader, out.tracks);
+    return true;
 }
 
 template <typename Key>
@@ -115,7 +110,14 @@ Bytes WriteAnimation(const AnimationData& clip) {
     writer.Header(kMagic, kVersion);
     writer.Float(clip.duration);
     writer.U32(static_cast<std::uint32_t>(clip.tracks.size()));
+    std::vector<const BoneTrack*> inBoneOrder;
     for (const BoneTrack& track : clip.tracks) {
+        inBoneOrder.push_back(&track);
+    }
+    std::stable_sort(inBoneOrder.begin(), inBoneOrder.end(),
+                     [](const BoneTrack* a, const BoneTrack* b) { return a->bone < b->bone; });
+    for (const BoneTrack* trackInOrder : inBoneOrder) {
+        const BoneTrack& track = *trackInOrder;
         writer.U32(track.bone);
         writer.U32(static_cast<std::uint32_t>(track.translations.size()));
         writer.U32(static_cast<std::uint32_t>(track.rotations.size()));

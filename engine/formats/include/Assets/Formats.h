@@ -85,7 +85,9 @@ struct BoneTrack {
 
 struct AnimationData {
     float duration = 0.0f;         // in clip time units, > 0
-    std::vector<BoneTrack> tracks; // at most one track per bone
+    // At most one track per bone. Files hold them in increasing bone order (the writer sorts
+    // them), so a clip that was read has them in that order.
+    std::vector<BoneTrack> tracks;
 };
 
 bool ReadAnimation(const Bytes& bytes, AnimationData& out, std::string& error);
