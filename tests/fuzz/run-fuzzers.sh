@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the fuzz project with clang in its own directory, seeds each fuzzer with files made
+# by our writers, and runs every fuzzer for a bounded time. Fails on any crash, leak or
+# sanitizer report. Usage: run-fuzzers.sh <source root> <work dir> <seed writer> [seconds]
+set -euo pipefail
+root=$1
+work=$2
+seeder=$3
+seconds=${4:-20}
+
+build=$work/build
+corpus=$work/corpus
+findings=$work/findings
+rm -rf "$corpus" "$findings"
+mkdir -p "$build" "$findings"
+
+echo "== Building the fuzzers with clang in $build"
+CC=clang-14 CXX=clang++-14 cmake -S "$root/tests/fuzz/project" -B "$build" -DVANTOR_ROOT="$root" \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j2 >/dev/null
+
+"$seeder" "$corpus"
+
+failed=0
+run() {
+  local fuzzer=$1 seeds=$2
+  echo "== $fuzzer for ${seconds}s"
+  if ! "$build/$fuzzer" "$corpus/$seeds" -max_total_time="$seconds" -max_len=4096 -rss_limit_mb=2048 \
+      -artifact_prefix="$findings/$fuzzer-" -print_final_stats=1 >"$work/$fuzzer.log" 2>&1; then
+    echo "!! $fuzzer found a problem; log: $work/$fuzzer.log, inputs: $findings"
+    tail -n 40 "$work/$fuzzer.log"
+    failed=1
+  else
+    grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "$work/$fuzzer.log" || true
+  fi
+}
+run FuzzMesh mesh
+run FuzzSkeleton skeleton
+run FuzzAnimation animation
+run FuzzCubeMap dds
+exit $failed
