@@ -59,6 +59,8 @@ void AnimationDemo::Init(RenderInterface::Renderer* newRenderer, float width, fl
     // Slanting down and towards +z; the renderer normalises it.
     light->SetLightDirection(Math::Vector3::unit_z - Math::Vector3::unit_y);
     light->SetStrength(3.0f);
+
+    character.Init(renderer, tweakBar);
 }
 
 void AnimationDemo::RegisterSceneResources(RenderInterface::Renderer* target)
@@ -77,6 +79,7 @@ void AnimationDemo::Update()
         return;
     }
     camera.Update();
+    character.Update();
 }
 
 void AnimationDemo::Shutdown()
@@ -96,4 +99,6 @@ void AnimationDemo::Shutdown()
 
     camera.renderer->ReleaseView(camera.view);
     camera.view = nullptr;
+
+    character.Shutdown();
 }

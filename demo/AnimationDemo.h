@@ -6,6 +6,7 @@
 #include <AntTweakBar.h>
 
 #include "app/Demo.h"
+#include "character/PathCharacter.h"
 #include "demo/CameraController.h"
 
 namespace RenderInterface {
@@ -34,4 +35,5 @@ public:
     RenderInterface::SkyBox* skyBox = nullptr;
     CameraController camera;
     TwBar* tweakBar = nullptr;
+    PathCharacter character;
 };
