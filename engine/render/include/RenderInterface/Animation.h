@@ -14,7 +14,8 @@ public:
     const std::string& GetAnimationName() const { return animationName; }
     float GetTime() const { return time; }
     void SetTime(float value) { time = value; }
-    // True once the time has passed the end of the named clip. False while the clip is unknown.
+    // True once the time has passed the end of the named clip (time > duration). False while
+    // the clip is unknown.
     bool GetEndFlag() const;
 
 private:
@@ -40,11 +41,13 @@ public:
                           std::vector<Math::VQS>& localPoses);
 
     // Samples both states and blends them per bone: weight 0 gives a, weight 1 gives b.
+    // The weight is clamped to [0, 1] (NaN counts as 0): a blend never extrapolates.
     static void LerpBlend1D(const std::string& skeleton, float weight, const AnimationState* a,
                             const AnimationState* b, std::vector<Math::VQS>& localPoses);
 
     // Model-space bone matrices through the hierarchy, and skinning matrices
-    // (bone matrix times inverse bind matrix), one of each per bone.
+    // (bone matrix times inverse bind matrix), one of each per bone. A pose whose size is not
+    // the skeleton's bone count (such as the empty pose of an unknown clip) clears the outputs.
     static void BuildTransformationMatricies(const std::string& skeleton,
                                              const std::vector<Math::VQS>& localPoses,
                                              std::vector<Math::Matrix4>& boneTransforms,
