@@ -1,5 +1,6 @@
 #include "GlRenderer.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "animation/AnimationLibrary.h"
@@ -7,8 +8,9 @@
 namespace RenderInterface {
 namespace {
 
-// The colour of a clear sky near the horizon, in sRGB.
-constexpr float SkyColor[3] = {0.62f, 0.76f, 0.90f};
+// The horizon of the gradient sky, in sRGB: the frame's colour where the sky is not drawn.
+constexpr float FlatSkyColor[3] = {0.79f, 0.84f, 0.90f};
+constexpr GLsizei ShadowMapSize = 2048;
 
 int DisplayRefreshRate(SDL_Window* window) {
     SDL_DisplayMode mode;
@@ -22,7 +24,21 @@ unsigned InitialSize(float configured, int drawable) {
     return drawable > 0 ? static_cast<unsigned>(drawable) : 1u;
 }
 
+bool IsFinite(const Math::Vector3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
+
+// Inverse transpose of the upper 3x3, column-major for glUniformMatrix3fv: the rows of the
+// row-major inverse are exactly the columns of its transpose.
+void NormalMatrix(const Math::Matrix4& world, float (&out)[9]) {
+    const Math::Matrix4 inverse = Math::Inverse(world);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) out[row * 3 + column] = inverse[row * 4 + column];
+    }
+}
+
 }  // namespace
+
+GlRenderer::GpuState::GpuState(unsigned width, unsigned height)
+    : target(width, height), shadowMap(ShadowMapSize) {}
 
 GlRenderer::GlRenderer(const RenderConfig& config, SDL_Window* window, SDL_GLContext context)
     : window(window),
@@ -35,16 +51,18 @@ GlRenderer::GlRenderer(const RenderConfig& config, SDL_Window* window, SDL_GLCon
     }
     // Where the driver cannot wait for a vertical blank the pacer still holds the frame rate.
     SDL_GL_SetSwapInterval(paced ? 1 : 0);
+    glEnable(GL_TEXTURE_CUBE_MAP_SEAMLESS);
 
     int drawableWidth = 0;
     int drawableHeight = 0;
     SDL_GL_GetDrawableSize(window, &drawableWidth, &drawableHeight);
-    target = std::make_unique<RenderTarget>(InitialSize(config.width, drawableWidth),
-                                            InitialSize(config.height, drawableHeight));
+    gpu = std::make_unique<GpuState>(InitialSize(config.width, drawableWidth),
+                                     InitialSize(config.height, drawableHeight));
+    frame.settings = &settings;
 }
 
 GlRenderer::~GlRenderer() {
-    target.reset();
+    gpu.reset();
     SDL_GL_DeleteContext(context);
 }
 
@@ -52,14 +70,14 @@ void GlRenderer::MakeCurrent() {
     if (SDL_GL_GetCurrentContext() != context) SDL_GL_MakeCurrent(window, context);
 }
 
-ResourceResult GlRenderer::RegisterTexture(const char* path, const char*) {
-    std::fprintf(stderr, "%s: textures cannot be registered yet\n", path ? path : "(null)");
-    return ResourceResult::BadFormat;
+ResourceResult GlRenderer::RegisterTexture(const char* path, const char* name) {
+    MakeCurrent();
+    return gpu->resources.RegisterTexture(path, name);
 }
 
-ResourceResult GlRenderer::RegisterModel(const char* path, const char*) {
-    std::fprintf(stderr, "%s: models cannot be registered yet\n", path ? path : "(null)");
-    return ResourceResult::BadFormat;
+ResourceResult GlRenderer::RegisterModel(const char* path, const char* name) {
+    MakeCurrent();
+    return gpu->resources.RegisterModel(path, name);
 }
 
 ResourceResult GlRenderer::RegisterSkeleton(const char* path, const char* name) {
@@ -70,10 +88,17 @@ ResourceResult GlRenderer::RegisterAnimation(const char* path, const char* name)
     return AnimationLibrary::RegisterAnimationFile(path, name);
 }
 
-void GlRenderer::DrawLine(const Math::Vector3&, const Math::Vector4&, const Math::Vector3&, const Math::Vector4&,
-                          DebugRenderSpace) {}
+void GlRenderer::DrawLine(const Math::Vector3& p0, const Math::Vector4& color0, const Math::Vector3& p1,
+                          const Math::Vector4& color1, DebugRenderSpace space) {
+    if (settings.freezeDebugDraw != 0) return;
+    gpu->debug.AddLine(p0, color0, p1, color1, space);
+}
 
-void GlRenderer::DrawSphere(const Math::Vector3&, float, const Math::Vector4&, DebugRenderSpace) {}
+void GlRenderer::DrawSphere(const Math::Vector3& center, float radius, const Math::Vector4& color,
+                            DebugRenderSpace space) {
+    if (settings.freezeDebugDraw != 0) return;
+    gpu->debug.AddSphere(center, radius, color, space);
+}
 
 void GlRenderer::Register(Renderable* object) { scene.Register(object); }
 
@@ -89,18 +114,116 @@ void* GlRenderer::GetDevice() { return context; }
 
 void GlRenderer::ResizeRenderTargets(unsigned width, unsigned height) {
     MakeCurrent();
-    target->Resize(width, height);
+    gpu->target.Resize(width, height);
+}
+
+void GlRenderer::GatherModel(const Renderable& object) {
+    const GpuMesh* mesh = gpu->resources.FindMesh(object.GetModelName());
+    if (mesh == nullptr) return;
+    DrawItem item;
+    item.mesh = mesh;
+    item.world = object.GetWorldMatrix();
+    NormalMatrix(item.world, item.normalMatrix);
+    if (const auto* animated = dynamic_cast<const AnimationModel*>(&object)) {
+        if (AnimationController::GetBoneCount(animated->SkeletonName()) == 0) return;
+        const std::vector<Math::Matrix4>& skinning = animated->GetSkinningMatricies();
+        item.boneOffset = gpu->bones.Append(skinning);
+        item.boneCount = static_cast<int>(std::min(skinning.size(), BoneBuffer::MaxBonesPerModel));
+    }
+    drawItems.push_back(item);
+}
+
+void GlRenderer::GatherFrame() {
+    frame.view = MakeFrameView(scene.ActiveView(), gpu->target.Width(), gpu->target.Height());
+
+    frame.hasLight = false;
+    if (const auto* light = dynamic_cast<const DirectionalLight*>(scene.Latest(RenderableType::DirectionalLight))) {
+        lightTravel = Math::Normalized(light->GetLightDirection());
+        frame.hasLight = lightTravel != Math::Vector3::zero && IsFinite(lightTravel);
+        frame.toLight = -lightTravel;
+        frame.lightRadiance = light->GetColor() * light->GetStrength();
+    }
+
+    const auto* skyBox = dynamic_cast<const SkyBox*>(scene.Latest(RenderableType::SkyBox));
+    frame.sky = skyBox != nullptr ? gpu->resources.FindCubeMap(skyBox->GetTextureName()) : nullptr;
+
+    drawItems.clear();
+    gpu->bones.Clear();
+    for (const Renderable* object : scene.Objects()) {
+        const RenderableType type = object->GetType();
+        if (type == RenderableType::StaticModel || type == RenderableType::AnimatedModel) GatherModel(*object);
+    }
+    gpu->bones.Upload();
+    gpu->bones.Bind(TextureUnit::Bones);
+
+    frame.shadows = settings.shadowsEnabled != 0 && frame.hasLight;
+    if (frame.shadows) {
+        ShadowMap& shadowMap = gpu->shadowMap;
+        shadowMap.Aim(lightTravel, settings);
+        frame.shadowMatrix = shadowMap.TextureMatrix();
+        frame.shadowRadius = settings.shadowSoftness / static_cast<float>(shadowMap.Size());
+        frame.shadowNormalOffset = 1.5f * shadowMap.TexelWorldSize();
+    }
+}
+
+void GlRenderer::DrawShadowMap() {
+    gpu->timers.Begin(Pass::Shadow);
+    gpu->shadowMap.BeginCasters(settings);
+    gpu->models.DrawShadowCasters(drawItems, gpu->shadowMap.LightViewProjection());
+    gpu->shadowMap.EndCasters();
+    gpu->timers.End();
+    gpu->shadowMap.BindForShadowTests(TextureUnit::ShadowMap);
+}
+
+void GlRenderer::DrawScene() {
+    GpuState& g = *gpu;
+    g.target.Bind();
+    glClearColor(FlatSkyColor[0], FlatSkyColor[1], FlatSkyColor[2], 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    if (settings.wireframe != 0) glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    g.timers.Begin(Pass::Models);
+    g.models.DrawLit(drawItems, frame);
+    g.timers.End();
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+
+    if (settings.skyBoxEnabled != 0) {
+        g.timers.Begin(Pass::Sky);
+        g.sky.Draw(frame);
+        g.timers.End();
+    }
+    if (settings.debugDrawEnabled != 0) {
+        g.timers.Begin(Pass::Debug);
+        g.debug.Draw(frame.view.viewProjection);
+        g.timers.End();
+    }
+    if (settings.showShadowMap != 0 && frame.shadows) {
+        g.shadowPreview.Draw(g.shadowMap, g.target.Width(), g.target.Height());
+    }
 }
 
 void GlRenderer::Render() {
     MakeCurrent();
-    target->Bind();
     // Whatever drew after the last frame (the tweak bar, tests) may have left a scissor or masks on.
     glDisable(GL_SCISSOR_TEST);
+    glDisable(GL_BLEND);
+    glDisable(GL_CULL_FACE);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glDepthMask(GL_TRUE);
-    glClearColor(SkyColor[0], SkyColor[1], SkyColor[2], 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+
+    GatherFrame();
+    if (frame.shadows) DrawShadowMap();
+    DrawScene();
+    if (settings.freezeDebugDraw == 0) gpu->debug.Clear();
+    gpu->timers.EndFrame();
+
+    // Leave the frame bound with plain state for whatever draws over it.
+    glDisable(GL_DEPTH_TEST);
+    glBindVertexArray(0);
+    glUseProgram(0);
+    glActiveTexture(GL_TEXTURE0);
 }
 
 void GlRenderer::Present() {
@@ -108,20 +231,30 @@ void GlRenderer::Present() {
     int drawableWidth = 0;
     int drawableHeight = 0;
     SDL_GL_GetDrawableSize(window, &drawableWidth, &drawableHeight);
-    target->CopyToWindow(drawableWidth, drawableHeight);
+    gpu->target.CopyToWindow(drawableWidth, drawableHeight);
     if (paced) pacer.WaitForSlot();
     SDL_GL_SwapWindow(window);
-    // Whatever draws between frames (the tweak bar after Render) lands in the frame, not the window.
-    target->Bind();
+    // Whatever draws between frames lands in the frame, not the window.
+    gpu->target.Bind();
 }
 
-unsigned GlRenderer::GetRenderTargetWidth() const { return target->Width(); }
+unsigned GlRenderer::GetRenderTargetWidth() const { return gpu->target.Width(); }
 
-unsigned GlRenderer::GetRenderTargetHeight() const { return target->Height(); }
+unsigned GlRenderer::GetRenderTargetHeight() const { return gpu->target.Height(); }
 
 void GlRenderer::ReadFrame(std::vector<std::uint8_t>& rgba) {
     MakeCurrent();
-    target->Read(rgba);
+    gpu->target.Read(rgba);
+}
+
+PassTimings GetPassTimings(const Renderer& renderer) {
+    const auto* gl = dynamic_cast<const GlRenderer*>(&renderer);
+    return gl != nullptr ? gl->Timings() : PassTimings{};
+}
+
+RenderSettings* GetRenderSettings(Renderer& renderer) {
+    auto* gl = dynamic_cast<GlRenderer*>(&renderer);
+    return gl != nullptr ? &gl->Settings() : nullptr;
 }
 
 }  // namespace RenderInterface

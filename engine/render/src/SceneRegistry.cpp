@@ -1,18 +1,11 @@
 #include "SceneRegistry.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
+#include "FrameView.h"
+
 namespace RenderInterface {
-namespace {
-
-bool IsUsableProjection(float nearPlane, float farPlane, float fovY) {
-    return std::isfinite(nearPlane) && std::isfinite(farPlane) && std::isfinite(fovY) && nearPlane > 0.0f &&
-           farPlane > nearPlane && fovY > 0.0f && fovY < 3.14159f;
-}
-
-}  // namespace
 
 void SceneRegistry::Register(Renderable* object) {
     if (object == nullptr || std::find(objects.begin(), objects.end(), object) != objects.end()) return;

@@ -52,6 +52,8 @@ public:
     RenderableType GetType() const override { return RenderableType::AnimatedModel; }
     void SetSkeleton(const std::string& name) { skeletonName = name; }
     std::string GetSkeletonName() const { return skeletonName; }
+    // The same without a copy, for per-frame use.
+    const std::string& SkeletonName() const { return skeletonName; }
     // One matrix per bone: model-space bone matrix times the bone's inverse bind matrix.
     void SetSkinningMatricies(const std::vector<Math::Matrix4>& matrices) { skinningMatrices = matrices; }
     const std::vector<Math::Matrix4>& GetSkinningMatricies() const { return skinningMatrices; }

@@ -1,0 +1,33 @@
+#include "FrameView.h"
+
+#include <cmath>
+
+namespace RenderInterface {
+
+bool IsUsableProjection(float nearPlane, float farPlane, float fovY) {
+    return std::isfinite(nearPlane) && std::isfinite(farPlane) && std::isfinite(fovY) && nearPlane > 0.0f &&
+           farPlane > nearPlane && fovY > 0.0f && fovY < 3.1415f;
+}
+
+FrameView MakeFrameView(const CameraView* view, unsigned width, unsigned height) {
+    const CameraView fallback;
+    const CameraView& source = view != nullptr ? *view : fallback;
+    const bool usable = IsUsableProjection(source.nearPlane, source.farPlane, source.fovY);
+    const float aspect = static_cast<float>(width) / static_cast<float>(height > 0 ? height : 1);
+    const Math::Matrix4 projection =
+        usable ? Math::Matrix4::Perspective(source.fovY, aspect, source.nearPlane, source.farPlane)
+               : Math::Matrix4::Perspective(fallback.fovY, aspect, fallback.nearPlane, fallback.farPlane);
+
+    const Camera& camera = source.camera;
+    const Math::Matrix4 lookAt = Math::Matrix4::LookAt(camera.GetPosition(), camera.GetForward(), camera.GetUp());
+    Math::Matrix4 rotation = lookAt;
+    rotation[3] = rotation[7] = rotation[11] = 0.0f;
+
+    FrameView frame;
+    frame.eye = camera.GetPosition();
+    frame.viewProjection = projection * lookAt;
+    frame.rayMatrix = Math::Inverse(projection * rotation);
+    return frame;
+}
+
+}  // namespace RenderInterface

@@ -1,0 +1,241 @@
+#include "Glsl.h"
+
+namespace RenderInterface {
+namespace Glsl {
+
+const char* const SkinnedDefine = "#define SKINNED\n";
+
+const char* const Display = R"(
+uniform float uExposure;
+uniform bool uToneMapping;
+
+vec3 SrgbToLinear(vec3 c) {
+    return mix(c / 12.92, pow((c + 0.055) / 1.055, vec3(2.4)), step(0.04045, c));
+}
+
+vec3 LinearToSrgb(vec3 c) {
+    c = clamp(c, 0.0, 1.0);
+    return mix(c * 12.92, 1.055 * pow(c, vec3(1.0 / 2.4)) - 0.055, step(0.0031308, c));
+}
+
+// A filmic curve (the common fit of the ACES reference tone scale): soft toe, gentle shoulder.
+vec3 FilmicCurve(vec3 x) {
+    return clamp((x * (2.51 * x + 0.03)) / (x * (2.43 * x + 0.59) + 0.14), 0.0, 1.0);
+}
+
+vec3 ToDisplay(vec3 radiance) {
+    vec3 exposed = max(radiance, vec3(0.0)) * uExposure;
+    return LinearToSrgb(uToneMapping ? FilmicCurve(exposed) : exposed);
+}
+)";
+
+const char* const Sky = R"(
+uniform samplerCube uSky;
+uniform bool uHasSky;
+uniform float uSkyStrength;
+
+// A clear sky for scenes without a cube map: deep blue overhead, pale at the horizon, earth below.
+vec3 GradientSky(vec3 direction) {
+    const vec3 zenith = vec3(0.06, 0.16, 0.45);
+    const vec3 horizon = vec3(0.30, 0.40, 0.55);
+    const vec3 ground = vec3(0.12, 0.11, 0.10);
+    float up = direction.y;
+    return up >= 0.0 ? mix(horizon, zenith, pow(up, 0.6))
+                     : mix(horizon, ground, clamp(-up * 6.0, 0.0, 1.0));
+}
+
+// Linear radiance of the sky seen along a direction; higher levels of detail blur it.
+vec3 SkyRadiance(vec3 direction, float level) {
+    vec3 sky = uHasSky ? textureLod(uSky, direction, level).rgb : GradientSky(direction);
+    return sky * uSkyStrength;
+}
+)";
+
+const char* const ModelVertex = R"(
+layout(location = 0) in vec3 aPosition;
+layout(location = 1) in vec3 aNormal;
+layout(location = 3) in vec4 aColor;
+
+uniform mat4 uWorld;
+uniform mat3 uNormalMatrix;
+uniform mat4 uViewProjection;
+
+out vec3 vWorldPosition;
+out vec3 vNormal;
+out vec4 vColor;
+
+#ifdef SKINNED
+layout(location = 4) in uvec4 aBoneIndices;
+layout(location = 5) in vec4 aBoneWeights;
+
+// The frame's skinning matrices, four RGBA32F texels (the rows) per matrix. This model's start
+// at uBoneOffset; bones at or past uBoneCount were not given and stay in the bind pose.
+uniform samplerBuffer uBones;
+uniform int uBoneOffset;
+uniform int uBoneCount;
+
+mat4 BoneMatrix(uint bone) {
+    int index = int(bone);
+    if (index >= uBoneCount) return mat4(1.0);
+    int texel = (uBoneOffset + index) * 4;
+    return transpose(mat4(texelFetch(uBones, texel), texelFetch(uBones, texel + 1),
+                          texelFetch(uBones, texel + 2), texelFetch(uBones, texel + 3)));
+}
+
+mat4 SkinMatrix() {
+    float total = dot(aBoneWeights, vec4(1.0));
+    if (total <= 0.0001) return mat4(1.0);
+    mat4 blended = BoneMatrix(aBoneIndices.x) * aBoneWeights.x + BoneMatrix(aBoneIndices.y) * aBoneWeights.y +
+                   BoneMatrix(aBoneIndices.z) * aBoneWeights.z + BoneMatrix(aBoneIndices.w) * aBoneWeights.w;
+    return blended * (1.0 / total);
+}
+#endif
+
+void main() {
+    vec4 position = vec4(aPosition, 1.0);
+    vec3 normal = aNormal;
+#ifdef SKINNED
+    mat4 skin = SkinMatrix();
+    position = skin * position;
+    normal = mat3(skin) * normal;
+#endif
+    vec4 world = uWorld * position;
+    vWorldPosition = world.xyz;
+    vNormal = uNormalMatrix * normal;
+    vColor = aColor;
+    gl_Position = uViewProjection * world;
+}
+)";
+
+const char* const ModelFragment = R"(
+in vec3 vWorldPosition;
+in vec3 vNormal;
+in vec4 vColor;
+out vec4 fragColor;
+
+uniform vec3 uEye;
+uniform vec3 uToLight;         // unit vector towards the light
+uniform vec3 uLightRadiance;   // colour times strength; zero without a light
+uniform float uAmbientStrength;
+uniform float uDiffuseStrength;
+uniform float uSpecularStrength;
+uniform float uAmbientLevel;   // cube-map level that stands for the light from around a normal
+uniform float uFogDensity;     // per world unit
+
+uniform bool uShadows;
+uniform sampler2DShadow uShadowMap;
+uniform mat4 uShadowMatrix;    // world to shadow-map texture coordinates and depth
+uniform float uShadowBias;
+uniform float uShadowRadius;   // filter radius in texture coordinates
+uniform float uNormalOffset;   // world units the lookup moves out along the normal
+
+const float Pi = 3.14159265;
+const float Shininess = 48.0;
+
+const vec2 FilterTaps[12] = vec2[](
+    vec2(-0.326, -0.406), vec2(-0.840, -0.074), vec2(-0.696, 0.457), vec2(-0.203, 0.621),
+    vec2(0.962, -0.195), vec2(0.473, -0.480), vec2(0.519, 0.767), vec2(0.185, -0.893),
+    vec2(0.507, 0.064), vec2(0.896, 0.412), vec2(-0.322, -0.933), vec2(-0.792, -0.598));
+
+// Fraction of the light that reaches the point. The shadow map stores depth growing towards the
+// light, so the point is lit where its own depth is at least the stored one.
+float LightVisibility(vec3 position, vec3 normal, float nDotL) {
+    if (!uShadows) return 1.0;
+    vec4 coord = uShadowMatrix * vec4(position + normal * uNormalOffset * (1.0 - nDotL), 1.0);
+    if (any(lessThan(coord.xyz, vec3(0.0))) || any(greaterThan(coord.xyz, vec3(1.0)))) return 1.0;
+    float reference = coord.z + uShadowBias;
+    float lit = 0.0;
+    for (int i = 0; i < 12; ++i) {
+        lit += texture(uShadowMap, vec3(coord.xy + FilterTaps[i] * uShadowRadius, reference));
+    }
+    return lit / 12.0;
+}
+
+void main() {
+    vec3 normal = normalize(vNormal);
+    vec3 toEye = uEye - vWorldPosition;
+    float distance = length(toEye);
+    vec3 view = toEye / max(distance, 0.0001);
+    vec3 albedo = SrgbToLinear(vColor.rgb);
+
+    float nDotL = max(dot(normal, uToLight), 0.0);
+    vec3 direct = vec3(0.0);
+    if (nDotL > 0.0) {
+        vec3 halfway = normalize(uToLight + view);
+        float fresnel = 0.04 + 0.96 * pow(1.0 - max(dot(halfway, view), 0.0), 5.0);
+        float highlight = pow(max(dot(normal, halfway), 0.0), Shininess) * (Shininess + 8.0) / (8.0 * Pi);
+        vec3 response = albedo * uDiffuseStrength / Pi + vec3(highlight * fresnel * uSpecularStrength);
+        direct = uLightRadiance * nDotL * response * LightVisibility(vWorldPosition, normal, nDotL);
+    }
+    vec3 ambient = albedo * SkyRadiance(normal, uAmbientLevel) * uAmbientStrength;
+
+    // Distance fog towards the sky at the horizon in the direction of view, so that far ground
+    // melts into the sky behind it.
+    vec3 ray = -view;
+    vec3 horizon = SkyRadiance(normalize(vec3(ray.x, max(ray.y, 0.0) + 0.001, ray.z)), uAmbientLevel - 1.0);
+    float fog = 1.0 - exp(-pow(distance * uFogDensity, 2.0));
+    vec3 color = mix(direct + ambient, horizon, fog);
+    fragColor = vec4(ToDisplay(color), 1.0);
+}
+)";
+
+const char* const DepthFragment = R"(
+void main() {}
+)";
+
+const char* const SkyVertex = R"(
+out vec2 vNdc;
+void main() {
+    vec2 corner = vec2(gl_VertexID == 1 ? 3.0 : -1.0, gl_VertexID == 2 ? 3.0 : -1.0);
+    vNdc = corner;
+    gl_Position = vec4(corner, 1.0, 1.0);
+}
+)";
+
+const char* const SkyFragment = R"(
+in vec2 vNdc;
+out vec4 fragColor;
+uniform mat4 uRayMatrix;  // clip space to world-space view directions (the camera's rotation only)
+
+void main() {
+    vec4 far = uRayMatrix * vec4(vNdc, 1.0, 1.0);
+    vec3 direction = normalize(far.xyz / far.w);
+    fragColor = vec4(ToDisplay(SkyRadiance(direction, 0.0)), 1.0);
+}
+)";
+
+const char* const LineVertex = R"(
+layout(location = 0) in vec3 aPosition;
+layout(location = 1) in vec3 aColor;
+uniform mat4 uViewProjection;
+out vec3 vColor;
+void main() {
+    vColor = aColor;
+    gl_Position = uViewProjection * vec4(aPosition, 1.0);
+}
+)";
+
+const char* const LineFragment = R"(
+in vec3 vColor;
+out vec4 fragColor;
+void main() { fragColor = vec4(clamp(vColor, 0.0, 1.0), 1.0); }
+)";
+
+const char* const PreviewVertex = R"(
+uniform vec4 uRect;  // x, y, width, height in normalised device coordinates
+out vec2 vUv;
+void main() {
+    vUv = vec2(gl_VertexID & 1, gl_VertexID >> 1);
+    gl_Position = vec4(uRect.xy + vUv * uRect.zw, 0.0, 1.0);
+}
+)";
+
+const char* const PreviewFragment = R"(
+uniform sampler2D uDepth;
+in vec2 vUv;
+out vec4 fragColor;
+void main() { fragColor = vec4(vec3(texture(uDepth, vUv).r), 1.0); }
+)";
+
+}  // namespace Glsl
+}  // namespace RenderInterface
