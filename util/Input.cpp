@@ -108,7 +108,9 @@ void Update() {
 void Shutdown() {
     SDL_DelEventWatch(EventWatch, nullptr);
     if (SDL_WasInit(SDL_INIT_VIDEO) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_HAPTIC | SDL_INIT_GAMECONTROLLER);
+        // Only the ones running: SDL quits its event loop, and with it every event watch, when
+        // asked to quit a controller subsystem that never started while video is still up.
+        SDL_QuitSubSystem(SDL_WasInit(SDL_INIT_HAPTIC | SDL_INIT_GAMECONTROLLER));
     } else {
         SDL_Quit();
     }

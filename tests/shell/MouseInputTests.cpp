@@ -12,14 +12,10 @@ namespace Input = Util::Input;
 class MouseInput : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
         Input::Initialize();
         Input::Update();
     }
-    void TearDown() override {
-        Input::Shutdown();
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    }
+    void TearDown() override { Input::Shutdown(); }
 };
 
 // Property: each frame starts from zero; a frame without motion reports none.

@@ -16,9 +16,6 @@ using Strings = std::vector<std::string>;
 
 class WindowEventDispatch : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError(); }
-    void TearDown() override { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
-
     Strings log;
 };
 

@@ -7,11 +7,7 @@
 
 #include "util/Window.h"
 
-class WindowRegistry : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError(); }
-    void TearDown() override { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
-};
+class WindowRegistry : public ::testing::Test {};
 
 // Property: the record wraps a live SDL window with the title, size and flags asked for, and
 // the size arguments come before the position (SDL's own order is the other way round).
