@@ -26,22 +26,7 @@ namespace AnimationTest {
 inline glm::vec3 ToGlm(const Math::Vector3& v) { return {v.x, v.y, v.z}; }
 inline glm::quat ToGlm(const Math::Quaternion& q) { return glm::quat(q.s, q.v.x, q.v.y, q.v.z); }
 inline Math::Quaternion FromGlm(const glm::quat& q) { return Math::Quaternion(Math::Vector3(q.x, q.y, q.z), q.w); }
-
-// Our matrices are stored row by row, glm's column by column.
-inline Math::Matrix4 FromGlm(const glm::mat4& m) {
-    Math::Matrix4 out;
-    for (int row = 0; row < 4; ++row) {
-        for (int column = 0; column < 4; ++column) {
-            out.m[row * 4 + column] = m[column][row];
-        }
-    }
-    return out;
-}
-
-inline glm::mat4 GlmTrs(const Math::VQS& pose) {
-    return glm::translate(glm::mat4(1.0f), ToGlm(pose.translation)) * glm::mat4_cast(ToGlm(pose.rotation)) *
-           glm::scale(glm::mat4(1.0f), ToGlm(pose.scale));
-}
+inline glm::quat AxisAngle(float radians, const glm::vec3& axis) { return glm::angleAxis(radians, axis); }
 
 inline Math::VQS Pose(const Math::Vector3& t, const glm::quat& r = glm::quat(1, 0, 0, 0),
                       const Math::Vector3& s = Math::Vector3(1, 1, 1)) {
@@ -52,23 +37,25 @@ inline Math::VQS Pose(const Math::Vector3& t, const glm::quat& r = glm::quat(1, 
     return pose;
 }
 
-inline glm::quat AxisAngle(float radians, const glm::vec3& axis) { return glm::angleAxis(radians, axis); }
+inline glm::mat4 GlmTrs(const Math::VQS& pose) {
+    return glm::translate(glm::mat4(1.0f), ToGlm(pose.translation)) * glm::mat4_cast(ToGlm(pose.rotation)) *
+           glm::scale(glm::mat4(1.0f), ToGlm(pose.scale));
+}
 
+// Our matrices are stored row by row, glm's column by column.
 inline ::testing::AssertionResult MatrixNear(const Math::Matrix4& actual, const glm::mat4& expected,
-                                             float tolerance = 1e-5f) {
-    const Math::Matrix4 e = FromGlm(expected);
+                                             float tolerance = 1e-4f) {
     for (int i = 0; i < 16; ++i) {
-        if (std::abs(actual.m[i] - e.m[i]) > tolerance) {
-            return ::testing::AssertionFailure() << "element " << i << " (row " << i / 4 << ", column " << i % 4
-                                                 << ") is " << actual.m[i] << ", expected " << e.m[i];
+        if (std::abs(actual.m[i] - expected[i % 4][i / 4]) > tolerance) {
+            return ::testing::AssertionFailure() << "element (" << i / 4 << ", " << i % 4 << ") is " << actual.m[i]
+                                                 << ", expected " << expected[i % 4][i / 4];
         }
     }
     return ::testing::AssertionSuccess();
 }
 
-inline ::testing::AssertionResult VectorNear(const Math::Vector3& actual, const glm::vec3& expected,
-                                             float tolerance = 1e-5f) {
-    if (glm::length(ToGlm(actual) - expected) > tolerance) {
+inline ::testing::AssertionResult VectorNear(const Math::Vector3& actual, const glm::vec3& expected) {
+    if (glm::length(ToGlm(actual) - expected) > 1e-5f) {
         return ::testing::AssertionFailure() << "(" << actual.x << ", " << actual.y << ", " << actual.z
                                              << "), expected (" << expected.x << ", " << expected.y << ", "
                                              << expected.z << ")";
@@ -76,15 +63,12 @@ inline ::testing::AssertionResult VectorNear(const Math::Vector3& actual, const 
     return ::testing::AssertionSuccess();
 }
 
-// Same rotation: q and -q are equal.
-inline ::testing::AssertionResult RotationNear(const Math::Quaternion& actual, const glm::quat& expected,
-                                               float tolerance = 1e-5f) {
+// Same rotation, counting q and -q as equal.
+inline ::testing::AssertionResult RotationNear(const Math::Quaternion& actual, const glm::quat& expected) {
     const float dot = std::abs(glm::dot(ToGlm(actual), expected));
-    if (1.0f - dot > tolerance) {
+    if (1.0f - dot > 1e-5f) {
         return ::testing::AssertionFailure() << "rotation (" << actual.v.x << ", " << actual.v.y << ", "
-                                             << actual.v.z << ", " << actual.s << ") differs from ("
-                                             << expected.x << ", " << expected.y << ", " << expected.z << ", "
-                                             << expected.w << "), |dot| = " << dot;
+                                             << actual.v.z << ", " << actual.s << ") is off by |dot| = " << dot;
     }
     return ::testing::AssertionSuccess();
 }
@@ -93,17 +77,34 @@ inline ::testing::AssertionResult RotationNear(const Math::Quaternion& actual, c
 inline Assets::SkeletonData MakeSkeleton(const std::vector<std::pair<int, Math::VQS>>& bones) {
     Assets::SkeletonData skeleton;
     std::vector<glm::mat4> model;
-    for (std::size_t i = 0; i < bones.size(); ++i) {
+    for (const auto& [parent, bindPose] : bones) {
         Assets::BoneData bone;
-        bone.name = "bone" + std::to_string(i);
-        bone.parent = bones[i].first;
-        bone.bindPose = bones[i].second;
-        const glm::mat4 local = GlmTrs(bone.bindPose);
-        model.push_back(bone.parent < 0 ? local : model[static_cast<std::size_t>(bone.parent)] * local);
-        bone.inverseBind = FromGlm(glm::inverse(model.back()));
+        bone.name = "bone" + std::to_string(model.size());
+        bone.parent = parent;
+        bone.bindPose = bindPose;
+        model.push_back(parent < 0 ? GlmTrs(bindPose) : model[static_cast<std::size_t>(parent)] * GlmTrs(bindPose));
+        const glm::mat4 inverse = glm::inverse(model.back());
+        for (int i = 0; i < 16; ++i) {
+            bone.inverseBind.m[i] = inverse[i % 4][i / 4];
+        }
         skeleton.bones.push_back(bone);
     }
     return skeleton;
+}
+
+// A clip of `duration` whose tracks are given.
+inline Assets::AnimationData MakeClip(float duration, std::vector<Assets::BoneTrack> tracks = {}) {
+    Assets::AnimationData clip;
+    clip.duration = duration;
+    clip.tracks = std::move(tracks);
+    return clip;
+}
+
+inline RenderInterface::AnimationState State(const std::string& clip, float time) {
+    RenderInterface::AnimationState state;
+    state.SetAnimationName(clip);
+    state.SetTime(time);
+    return state;
 }
 
 // Writes assets to a fresh directory and registers them; clears the registry afterwards.
@@ -139,13 +140,6 @@ protected:
         const std::string path = Write(name + ".anim", Assets::WriteAnimation(clip));
         ASSERT_EQ(RenderInterface::AnimationLibrary::RegisterAnimationFile(path.c_str(), name.c_str()),
                   RenderInterface::ResourceResult::Loaded);
-    }
-
-    static RenderInterface::AnimationState State(const std::string& clip, float time) {
-        RenderInterface::AnimationState state;
-        state.SetAnimationName(clip);
-        state.SetTime(time);
-        return state;
     }
 
     std::filesystem::path directory;

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "FormatTestSupport.h"
 
 using Assets::Bytes;
@@ -81,8 +83,7 @@ std::string RunCommand(const std::string& command) {
 }
 
 std::filesystem::path TempFile(const std::string& name) {
-    return std::filesystem::temp_directory_path() /
-           (std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + name);
+    return std::filesystem::temp_directory_path() / ("vantor-" + std::to_string(::getpid()) + "-" + name);
 }
 
 }  // namespace
@@ -187,47 +188,30 @@ TEST(DdsRefusal, EveryTruncationAndTrailingBytes) {
     FormatTest::ExpectTrailingByteRefused(Assets::ReadCubeMapDds, valid);
 }
 
-TEST(DdsRefusal, NotACompleteCubeMap) {
-    const Bytes valid = Assets::WriteCubeMapDds(Cube(2));
-    Bytes bytes = valid;
-    PutU32(bytes, kCaps2, 0);
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "not a cube map"));
-    bytes = valid;
-    PutU32(bytes, kCaps2, 0xFE00 & ~0x8000u);  // no -z face
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "six faces"));
-    bytes = valid;
-    PutU32(bytes, kCaps2, 0xFE00 | 0x200000u);
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "volume"));
+// Only complete cube maps of uncompressed 32-bit pixels in a consistent header are accepted.
+TEST(DdsRefusal, HeaderFields) {
+    FormatTest::ExpectPatchesRefused(Assets::ReadCubeMapDds, Assets::WriteCubeMapDds(Cube(2)),
+                                     {{0, 0x20534458, "bad magic"},
+                                      {4, 128, "header size 128"},
+                                      {kCaps2, 0, "not a cube map"},
+                                      {kCaps2, 0x7E00, "six faces"},  // no -z face
+                                      {kCaps2, 0x20FE00, "volume"},
+                                      {kHeight, 1, "square"},
+                                      {kWidth, 0xFFFFFFFF, "square"},
+                                      {kPitch, 12, "row pitch 12"}});
 }
 
-TEST(DdsRefusal, HeaderFields) {
-    const Bytes valid = Assets::WriteCubeMapDds(Cube(2));
-    Bytes bytes = valid;
-    bytes[0] = 'X';
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "bad magic"));
-    bytes = valid;
-    PutU32(bytes, 4, 128);
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "header size 128"));
-    bytes = valid;
-    PutU32(bytes, kHeight, 1);
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "square"));
-    bytes = valid;
-    PutU32(bytes, kWidth, 0);
-    PutU32(bytes, kHeight, 0);
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "non-empty"));
-    bytes = valid;
-    PutU32(bytes, kWidth, 0xFFFFFFFFu);
-    PutU32(bytes, kHeight, 0xFFFFFFFFu);
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "exceeds 16384"));
-    bytes = valid;
-    PutU32(bytes, kWidth, 16384);
-    PutU32(bytes, kHeight, 16384);
-    PutU32(bytes, kPitch, 16384 * 4);
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "truncated or oversized"));
-    bytes = valid;
-    PutU32(bytes, kPitch, 12);
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "row pitch 12"));
-    bytes = valid;
+TEST(DdsRefusal, OversizedFaces) {
+    Bytes bytes = Assets::WriteCubeMapDds(Cube(2));
+    for (std::uint32_t size : {0u, 16385u, 0xFFFFFFFFu, 16384u}) {
+        PutU32(bytes, kWidth, size);
+        PutU32(bytes, kHeight, size);
+        PutU32(bytes, kPitch, size * 4);
+        EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes,
+                            size == 0 ? "non-empty" : size == 16384 ? "truncated or oversized" : "exceeds 16384"))
+            << size;
+    }
+    bytes = Assets::WriteCubeMapDds(Cube(2));
     PutU32(bytes, kFlags, 0x2100F);
     PutU32(bytes, kMipCount, 3);  // a 2-pixel face has only two levels
     EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "mip map count 3"));
@@ -235,26 +219,15 @@ TEST(DdsRefusal, HeaderFields) {
 
 TEST(DdsRefusal, UnsupportedPixelFormats) {
     const Bytes valid = Assets::WriteCubeMapDds(Cube(2));
-    Bytes bytes = valid;
-    PutU32(bytes, kPixelFlags, 0x4);
-    PutU32(bytes, kFourCC, 0x31545844);  // "DXT1"
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "'DXT1'"));
-    bytes = valid;
-    PutU32(bytes, kPixelFlags, 0x20000);  // luminance
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "uncompressed RGB"));
-    bytes = valid;
-    PutU32(bytes, kBitCount, 24);
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "not 24"));
-    bytes = valid;
-    PutU32(bytes, kPixelFormatSize, 24);
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "pixel format size 24"));
-    bytes = valid;
-    PutU32(bytes, kRedMask, 0x0000FF00);
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "neither RGBA8 nor BGRA8"));
-    bytes = valid;
-    PutU32(bytes, kBlueMask, 0x00FF0000);  // red and blue on the same byte
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "neither RGBA8 nor BGRA8"));
-    bytes = valid;
-    PutU32(bytes, kAlphaMask, 0);  // alpha flag without an alpha channel
-    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, "neither RGBA8 nor BGRA8"));
+    Bytes compressed = valid;
+    PutU32(compressed, kPixelFlags, 0x4);
+    PutU32(compressed, kFourCC, 0x31545844);
+    EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, compressed, "'DXT1'"));
+    FormatTest::ExpectPatchesRefused(Assets::ReadCubeMapDds, valid,
+                                     {{kPixelFlags, 0x20000, "uncompressed RGB"},  // luminance
+                                      {kBitCount, 24, "not 24"},
+                                      {kPixelFormatSize, 24, "pixel format size 24"},
+                                      {kRedMask, 0x0000FF00, "neither RGBA8 nor BGRA8"},
+                                      {kBlueMask, 0x00FF0000, "neither RGBA8 nor BGRA8"},  // red and blue alike
+                                      {kAlphaMask, 0, "neither RGBA8 nor BGRA8"}});  // alpha flag, no alpha
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include <Assets/Formats.h>
@@ -45,11 +46,20 @@ inline void PutU32(Assets::Bytes& bytes, std::size_t offset, std::uint32_t value
     }
 }
 
-inline void PutF32(Assets::Bytes& bytes, std::size_t offset, float value) {
+inline std::uint32_t Bits(float value) {
     std::uint32_t bits = 0;
     std::memcpy(&bits, &value, 4);
-    PutU32(bytes, offset, bits);
+    return bits;
 }
+
+inline void PutF32(Assets::Bytes& bytes, std::size_t offset, float value) { PutU32(bytes, offset, Bits(value)); }
+
+// One 32-bit field of a valid file overwritten, and the reason the reader must give for it.
+struct Patch {
+    std::size_t offset;
+    std::uint32_t value;
+    const char* reason;
+};
 
 // The reader must refuse `bytes` with a message that contains `reason`.
 template <typename Data>
@@ -65,6 +75,28 @@ template <typename Data>
                                              << reason << "'";
     }
     return ::testing::AssertionSuccess();
+}
+
+// Each patch applied alone to a valid file must be refused for its reason.
+template <typename Data>
+void ExpectPatchesRefused(bool (*read)(const Assets::Bytes&, Data&, std::string&), const Assets::Bytes& valid,
+                          std::initializer_list<Patch> patches) {
+    for (const Patch& patch : patches) {
+        Assets::Bytes bytes = valid;
+        PutU32(bytes, patch.offset, patch.value);
+        EXPECT_TRUE(Refuses(read, bytes, patch.reason)) << "value " << patch.value << " at byte " << patch.offset;
+    }
+}
+
+// The reader accepts `bytes`, and what it read writes back to the same bytes. With the
+// writer's output checked against hand-laid bytes elsewhere, this checks every field read.
+template <typename Data>
+void ExpectReadsBackUnchanged(bool (*read)(const Assets::Bytes&, Data&, std::string&),
+                              Assets::Bytes (*write)(const Data&), const Assets::Bytes& bytes) {
+    Data data;
+    std::string error;
+    ASSERT_TRUE(read(bytes, data, error)) << error;
+    EXPECT_EQ(write(data), bytes);
 }
 
 // Every proper prefix of a valid file must be refused as truncated, with a reason.
