@@ -28,7 +28,9 @@ void Initialize();
 void Update();
 void Shutdown();
 
+// A scancode outside SDL's keyboard state, or a query outside Initialize..Shutdown, reads as up.
 bool IsKeyDown(int scancode);
+// Up in the previous snapshot and down in this one.
 bool IsKeyTriggered(int scancode);
 bool IsMouseButtonDown(MouseButton button);
 Uint32 GetMouseState(int* x, int* y);
@@ -38,6 +40,7 @@ int GetMouseDeltaY();
 int GetWheelX();
 int GetWheelY();
 void AddController(int deviceIndex);
+// Slots 0 to MaxControllers - 1; any other slot reads as an empty, unconnected record.
 bool IsControllerConnected(int slot);
 const ControllerState& GetController(int slot);
 int EventWatch(void* userData, SDL_Event* event);

@@ -1,14 +1,14 @@
 #include "tests/shell/ChildProcess.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace ShellTest {
 namespace {
@@ -23,72 +23,43 @@ std::string ReadFile(const std::string& path) {
 }  // namespace
 
 ChildProcess::ChildProcess(const std::string& program, const std::string& workingDirectory,
-                           const std::vector<std::pair<std::string, std::string>>& environment,
-                           const std::string& outputDirectory)
+                           const std::string& videoDriver, const std::string& outputDirectory)
     : stdoutPath(outputDirectory + "/stdout.txt"), stderrPath(outputDirectory + "/stderr.txt") {
-    // Everything the child needs is prepared here: after fork it may only call what is safe there.
-    std::vector<std::string> variables;
-    for (char** variable = environ; *variable; ++variable) {
-        variables.emplace_back(*variable);
-    }
-    for (const auto& setting : environment) {
-        const std::string prefix = setting.first + "=";
-        for (auto it = variables.begin(); it != variables.end();) {
-            it = it->compare(0, prefix.size(), prefix) == 0 ? variables.erase(it) : it + 1;
-        }
-        variables.push_back(prefix + setting.second);
-    }
-    std::vector<char*> envp;
-    for (std::string& variable : variables) {
-        envp.push_back(variable.data());
-    }
-    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
+    // The test program itself uses no SDL, so the variable is simply set for both.
+    setenv("SDL_VIDEODRIVER", videoDriver.c_str(), 1);
     char* const argv[] = {const_cast<char*>(program.c_str()), nullptr};
-
-    pid = fork();
-    if (pid != 0) {
-        return;
+    running = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    if (!running) {
+        pid = -1;
     }
-    const int out = open(stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int err = open(stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (out >= 0 && err >= 0 && dup2(out, STDOUT_FILENO) >= 0 && dup2(err, STDERR_FILENO) >= 0 &&
-        chdir(workingDirectory.c_str()) == 0) {
-        execve(program.c_str(), argv, envp.data());
-    }
-    _exit(127);
 }
 
 ChildProcess::~ChildProcess() {
-    if (Started() && IsRunning()) {
+    if (IsRunning()) {
         kill(pid, SIGKILL);
-        int status = 0;
-        waitpid(pid, &status, 0);
-    }
-}
-
-void ChildProcess::Reap(int status) {
-    exited = true;
-    if (WIFEXITED(status)) {
-        exitCode = WEXITSTATUS(status);
+        waitpid(pid, nullptr, 0);
     }
 }
 
 bool ChildProcess::IsRunning() {
-    if (!Started() || exited) {
-        return false;
-    }
     int status = 0;
-    if (waitpid(pid, &status, WNOHANG) == pid) {
-        Reap(status);
+    if (running && waitpid(pid, &status, WNOHANG) == pid) {
+        running = false;
+        if (WIFEXITED(status)) {
+            exitCode = WEXITSTATUS(status);
+        }
     }
-    return !exited;
+    return running;
 }
 
 std::optional<int> ChildProcess::WaitForExit(int attempts) {
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        if (!IsRunning()) {
-            return exitCode;
-        }
+    for (int attempt = 0; attempt < attempts && IsRunning(); ++attempt) {
         usleep(50 * 1000);
     }
     return IsRunning() ? std::nullopt : exitCode;

@@ -142,18 +142,6 @@ TEST_F(ControllerInput, RemovedEventsCloseTheLowestDetachedSlotFirst) {
     EXPECT_TRUE(Input::IsControllerConnected(1));
 }
 
-// Property: a slot closed by unplugging is opened again by a later controller at that index.
-TEST_F(ControllerInput, ReplugReopensTheSlot) {
-    ASSERT_EQ(Plug(), 0);
-    Input::Initialize();
-    ASSERT_EQ(SDL_JoystickDetachVirtual(0), 0);
-    ASSERT_FALSE(Input::IsControllerConnected(0));
-
-    ASSERT_EQ(Plug(), 0);
-    EXPECT_TRUE(Input::IsControllerConnected(0));
-    EXPECT_EQ(Input::GetController(0).controller, OpenControllerOf(0));
-}
-
 // Property: buttons 0 to 14 are sampled at each update, with last frame's beside them; a slot
 // that goes keeps its last buttons, and its previous ones catch up at the next update.
 TEST_F(ControllerInput, ButtonsAreSampledPerFrame) {

@@ -104,10 +104,3 @@ TEST_F(FrameLoop, CloseEventAloneDoesNotEndTheLoop) {
     RunFrameLoop(demo);
     EXPECT_EQ(demo.updates, 4);
 }
-
-// Property: with no key pressed and no quit request, the loop goes on.
-TEST_F(FrameLoop, NothingRequestsExitAtStart) {
-    EXPECT_FALSE(IsExitRequested());
-    RunFrame(demo);
-    EXPECT_FALSE(IsExitRequested());
-}

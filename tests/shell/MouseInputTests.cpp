@@ -74,23 +74,3 @@ TEST_F(MouseInput, WheelReportsTheLastEventOfTheFrame) {
     EXPECT_EQ(Input::GetWheelX(), 0);
     EXPECT_EQ(Input::GetWheelY(), 0);
 }
-
-// Property: the watch leaves the wheel alone on motion and the deltas alone on wheel events.
-TEST_F(MouseInput, MotionAndWheelAreKeptApart) {
-    PushMouseMotion(4, 5);
-    PushMouseWheel(-1, 2);
-    EXPECT_EQ(Input::GetMouseDeltaX(), 4);
-    EXPECT_EQ(Input::GetMouseDeltaY(), 5);
-    EXPECT_EQ(Input::GetWheelX(), -1);
-    EXPECT_EQ(Input::GetWheelY(), 2);
-}
-
-// Property: once shut down, the module no longer listens to events.
-TEST_F(MouseInput, ShutdownRemovesTheEventWatch) {
-    Input::Shutdown();
-    PushMouseMotion(9, 9);
-    PushMouseWheel(9, 9);
-    Input::Initialize();
-    EXPECT_EQ(Input::GetMouseDeltaX(), 0);
-    EXPECT_EQ(Input::GetWheelY(), 0);
-}

@@ -43,10 +43,7 @@ protected:
     std::string EmptyDirectory() const { return (scratch / "cwd").string(); }
 
     std::unique_ptr<ChildProcess> Start(const std::string& workingDirectory, const std::string& videoDriver = "x11") {
-        return std::make_unique<ChildProcess>(VANTOR_EXECUTABLE, workingDirectory,
-                                              std::vector<std::pair<std::string, std::string>>{
-                                                  {"SDL_VIDEODRIVER", videoDriver}},
-                                              scratch.string());
+        return std::make_unique<ChildProcess>(VANTOR_EXECUTABLE, workingDirectory, videoDriver, scratch.string());
     }
 
     // Waits for the program's window; 0 if the program ends or no window comes.
