@@ -1,10 +1,13 @@
-// How much the warrior's planted foot slides over the ground while it cruises along the loop at
+// How much the warrior's planted feet slide over the ground while it cruises along the loop at
 // the default settings: a figure for judging the clips against the travel speed. Prints it; it
 // asserts nothing.
 //
-// Over one lap, the lower of the two feet is taken as planted. Between two frames with the same
-// planted foot, its horizontal movement in the world is slide; a step is a run of frames with the
-// same planted foot. Only frames in cruise (travelled fraction 0.3 up to 0.8) count.
+// A foot is planted while its toe is within ContactMargin of the lowest height that toe reaches
+// over the lap (the toe stays down through heel-off). Each planted span is a step; its slide is
+// the toe's horizontal movement in the world during the span. Only frames in cruise (travelled
+// fraction 0.3 up to 0.8) count.
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -17,54 +20,35 @@
 
 namespace {
 
-// Indices of the bones whose name contains "Foot" (left first, as the skeleton lists them).
-std::vector<int> FootBones(const char* skeletonPath)
+constexpr float ContactMargin = 0.25f;  // world units  // world units  // world units  // world units  // world units  // world units
+
+// Indices of the bones whose name contains "Toe", as the skeleton lists them.
+std::vector<int> ToeBones(const char* skeletonPath)
 {
     Assets::Bytes bytes;
     std::string error;
     Assets::SkeletonData skeleton;
-    std::vector<int> feet;
+    std::vector<int> toes;
     if (!Assets::ReadFileBytes(skeletonPath, bytes, error) || !Assets::ReadSkeleton(bytes, skeleton, error)) {
         std::fprintf(stderr, "FootSlide: %s: %s\n", skeletonPath, error.c_str());
-        return feet;
+        return toes;
     }
     for (std::size_t i = 0; i < skeleton.bones.size(); ++i) {
-        if (skeleton.bones[i].name.find("Foot") != std::string::npos) {
-            feet.push_back(static_cast<int>(i));
+        if (skeleton.bones[i].name.find("Toe") != std::string::npos) {
+            toes.push_back(static_cast<int>(i));
         }
     }
-    return feet;
+    return toes;
 }
 
-Math::Vector3 WorldPosition(const PathCharacter& character, int bone)
+struct CruiseFrame {
+    std::array<Math::Vector3, 2> toes;
+};
+
+// The toes' world positions on every cruise frame of one lap.
+std::vector<CruiseFrame> RecordCruise(PathCharacter& character, const std::vector<int>& toes)
 {
-    const Math::Matrix4 world = character.playerModel->GetWorldMatrix() * character.boneTransforms[bone];
-    return Math::Vector3(world[3], world[7], world[11]);
-}
-
-}  // namespace
-
-int main()
-{
-    const std::vector<int> feet = FootBones("resources/skeletons/Warrior_Skeleton.ske");
-    if (feet.size() != 2) {
-        std::fprintf(stderr, "FootSlide: expected two foot bones, found %zu\n", feet.size());
-        return 1;
-    }
-    BenchCharacter scene;
-    if (!scene) {
-        return 1;
-    }
-    PathCharacter& character = scene.character;
-
-    double slide = 0.0;
-    double travelled = 0.0;
-    int cruiseFrames = 0;
-    int slideFrames = 0;
-    int steps = 0;
-    int plantedBefore = -1;
-    Math::Vector3 plantedAt;
-    Math::Vector3 bodyBefore = character.position;
+    std::vector<CruiseFrame> frames;
     for (int frame = 0; frame < 100000; ++frame) {
         const float fraction = character.distance / character.pathLength;
         const int segmentBefore = character.segment;
@@ -72,36 +56,73 @@ int main()
         if (segmentBefore != 1 && character.segment == 1) {
             break;  // one lap
         }
-        const Math::Vector3 body = character.position;
-        if (fraction < character.easeInEnd || fraction >= character.easeOutStart ||
-            character.boneTransforms.size() <= static_cast<std::size_t>(feet[1])) {
-            plantedBefore = -1;
-            bodyBefore = body;
+        const bool cruising = fraction >= character.easeInEnd && fraction < character.easeOutStart;
+        if (!cruising || character.boneTransforms.size() <= static_cast<std::size_t>(toes[1])) {
             continue;
         }
-        const Math::Vector3 left = WorldPosition(character, feet[0]);
-        const Math::Vector3 right = WorldPosition(character, feet[1]);
-        const int planted = left.y <= right.y ? 0 : 1;
-        const Math::Vector3 foot = planted == 0 ? left : right;
-        if (planted == plantedBefore) {
-            slide += std::hypot(foot.x - plantedAt.x, foot.z - plantedAt.z);
-            ++slideFrames;
-        } else {
-            ++steps;
+        CruiseFrame record;
+        for (int foot = 0; foot < 2; ++foot) {
+            const Math::Matrix4 world = character.playerModel->GetWorldMatrix() * character.boneTransforms[toes[foot]];
+            record.toes[foot] = Math::Vector3(world[3], world[7], world[11]);
         }
-        travelled += std::hypot(body.x - bodyBefore.x, body.z - bodyBefore.z);
-        ++cruiseFrames;
-        plantedBefore = planted;
-        plantedAt = foot;
-        bodyBefore = body;
+        frames.push_back(record);
     }
-    if (steps == 0 || slideFrames == 0) {
+    return frames;
+}
+
+}  // namespace
+
+int main()
+{
+    const std::vector<int> toes = ToeBones("resources/skeletons/Warrior_Skeleton.ske");
+    if (toes.size() != 2) {
+        std::fprintf(stderr, "FootSlide: expected two toe bones, found %zu\n", toes.size());
+        return 1;
+    }
+    BenchCharacter scene;
+    if (!scene) {
+        return 1;
+    }
+    const std::vector<CruiseFrame> frames = RecordCruise(scene.character, toes);
+    if (frames.empty()) {
         std::fprintf(stderr, "FootSlide: no cruise frames with a pose\n");
         return 1;
     }
-    std::printf("cruise: %d frames, %d steps, body travelled %.1f world units (%.3f per frame)\n", cruiseFrames,
-                steps, travelled, travelled / cruiseFrames);
-    std::printf("planted-foot slide: %.3f world units per step, %.4f per frame\n", slide / steps,
-                slide / slideFrames);
+
+    int steps = 0;
+    int plantedFrames = 0;
+    double slide = 0.0;
+    double worstStep = 0.0;
+    for (int foot = 0; foot < 2; ++foot) {
+        float ground = frames[0].toes[foot].y;
+        for (const CruiseFrame& frame : frames) {
+            ground = std::min(ground, frame.toes[foot].y);
+        }
+        double stepSlide = 0.0;
+        bool planted = false;
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            const Math::Vector3& toe = frames[i].toes[foot];
+            const bool down = toe.y <= ground + ContactMargin;
+            if (down && planted) {
+                const Math::Vector3& before = frames[i - 1].toes[foot];
+                stepSlide += std::hypot(toe.x - before.x, toe.z - before.z);
+                ++plantedFrames;
+            }
+            if (planted && !down) {
+                ++steps;
+                slide += stepSlide;
+                worstStep = std::max(worstStep, stepSlide);
+                stepSlide = 0.0;
+            }
+            planted = down;
+        }
+    }
+    if (steps == 0) {
+        std::fprintf(stderr, "FootSlide: no planted steps during cruise\n");
+        return 1;
+    }
+    std::printf("cruise: %zu frames, %d steps (both feet), %d planted frames\n", frames.size(), steps, plantedFrames);
+    std::printf("planted-foot slide: %.3f world units per step (worst %.3f), %.4f per planted frame\n",
+                slide / steps, worstStep, slide / plantedFrames);
     return 0;
 }
