@@ -15,9 +15,12 @@ rm -rf "$corpus" "$findings"
 mkdir -p "$build" "$findings"
 
 echo "== Building the fuzzers with clang in $build"
-CC=clang-14 CXX=clang++-14 cmake -S "$root/tests/fuzz/project" -B "$build" -DVANTOR_ROOT="$root" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 >/dev/null
+if ! { CC=clang-14 CXX=clang++-14 cmake -S "$root/tests/fuzz/project" -B "$build" -DVANTOR_ROOT="$root" \
+         -DCMAKE_BUILD_TYPE=RelWithDebInfo && cmake --build "$build" -j2; } >"$work/build.log" 2>&1; then
+  tail -n 40 "$work/build.log"
+  echo "!! building the fuzzers failed; log: $work/build.log"
+  exit 1
+fi
 
 "$seeder" "$corpus"
 
