@@ -17,6 +17,7 @@ constexpr int CircleSegments = 32;
 DebugDraw::DebugDraw()
     : program("debug lines", {Glsl::LineVertex}, {Glsl::LineFragment}),
       viewProjectionLocation(program.Uniform("uViewProjection")),
+      eyeLocation(program.Uniform("uEye")),
       vertexArray(MakeVertexArray()),
       buffer(MakeBuffer()) {
     glBindVertexArray(vertexArray.Get());
@@ -80,9 +81,10 @@ void DebugDraw::DrawQueue(const std::vector<Vertex>& vertices) {
     glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(vertices.size()));
 }
 
-void DebugDraw::Draw(const Math::Matrix4& viewProjection) {
+void DebugDraw::Draw(const Math::Matrix4& viewProjection, const Math::Vector3& eye) {
     if (!program.Use()) return;
     glUniformMatrix4fv(viewProjectionLocation, 1, GL_TRUE, viewProjection.m);
+    glUniform3f(eyeLocation, eye.x, eye.y, eye.z);
     glBindVertexArray(vertexArray.Get());
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);

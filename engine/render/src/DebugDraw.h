@@ -20,7 +20,7 @@ public:
     void AddSphere(const Math::Vector3& center, float radius, const Math::Vector4& color, DebugRenderSpace space);
 
     // Draws both queues into the framebuffer bound now.
-    void Draw(const Math::Matrix4& viewProjection);
+    void Draw(const Math::Matrix4& viewProjection, const Math::Vector3& eye);
     void Clear();
     std::size_t LineCount() const { return (world.size() + overlay.size()) / 2; }
 
@@ -37,6 +37,7 @@ private:
     bool reportedBadSpace = false;
     ShaderProgram program;
     GLint viewProjectionLocation;
+    GLint eyeLocation;
     GlVertexArray vertexArray;
     GlBuffer buffer;
     std::size_t bufferCapacity = 0;  // vertices

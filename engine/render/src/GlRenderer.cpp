@@ -196,7 +196,7 @@ void GlRenderer::DrawScene() {
     }
     if (settings.debugDrawEnabled != 0) {
         g.timers.Begin(Pass::Debug);
-        g.debug.Draw(frame.view.viewProjection);
+        g.debug.Draw(frame.view.viewProjection, frame.view.eye);
         g.timers.End();
     }
     if (settings.showShadowMap != 0 && frame.shadows) {

@@ -19,7 +19,9 @@ vec3 LinearToSrgb(vec3 c) {
 }
 
 // A filmic curve (the common fit of the ACES reference tone scale): soft toe, gentle shoulder.
-vec3 FilmicCurve(vec3 x) {
+// The fit expects scene values scaled by 0.6; with that, mid-tones keep their brightness.
+vec3 FilmicCurve(vec3 radiance) {
+    vec3 x = radiance * 0.6;
     return clamp((x * (2.51 * x + 0.03)) / (x * (2.43 * x + 0.59) + 0.14), 0.0, 1.0);
 }
 
@@ -120,7 +122,7 @@ uniform float uAmbientStrength;
 uniform float uDiffuseStrength;
 uniform float uSpecularStrength;
 uniform float uAmbientLevel;   // cube-map level that stands for the light from around a normal
-uniform float uFogDensity;     // per world unit
+uniform float uFogDensity;     // inverse of the distance at which fog reaches 63 %
 
 uniform bool uShadows;
 uniform sampler2DShadow uShadowMap;
@@ -173,7 +175,7 @@ void main() {
     // melts into the sky behind it.
     vec3 ray = -view;
     vec3 horizon = SkyRadiance(normalize(vec3(ray.x, max(ray.y, 0.0) + 0.001, ray.z)), uAmbientLevel - 1.0);
-    float fog = 1.0 - exp(-pow(distance * uFogDensity, 2.0));
+    float fog = 1.0 - exp(-pow(distance * uFogDensity, 4.0));
     vec3 color = mix(direct + ambient, horizon, fog);
     fragColor = vec4(ToDisplay(color), 1.0);
 }
@@ -208,10 +210,14 @@ const char* const LineVertex = R"(
 layout(location = 0) in vec3 aPosition;
 layout(location = 1) in vec3 aColor;
 uniform mat4 uViewProjection;
+uniform vec3 uEye;
 out vec3 vColor;
 void main() {
     vColor = aColor;
-    gl_Position = uViewProjection * vec4(aPosition, 1.0);
+    // Pulled a little towards the eye, so that lines drawn on a surface (a path on the ground)
+    // win the depth test against it instead of flickering in and out.
+    vec3 position = mix(uEye, aPosition, 0.998);
+    gl_Position = uViewProjection * vec4(position, 1.0);
 }
 )";
 

@@ -5,9 +5,9 @@
 namespace RenderInterface {
 namespace {
 
-// Per world unit: far ground fades into the horizon over a few thousand units, while the
-// scene within a few hundred units of the camera stays clear.
-constexpr float FogDensity = 1.0f / 2600.0f;
+// Fog grows with the fourth power of distance: the scene within a few hundred units of the
+// camera stays clear, while ground well over a thousand units away fades into the horizon.
+constexpr float FogDensity = 1.0f / 1300.0f;
 
 const char* VariantDefine(bool skinned) { return skinned ? Glsl::SkinnedDefine : ""; }
 
