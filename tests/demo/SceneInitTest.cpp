@@ -62,7 +62,8 @@ TEST_F(SceneTest, RegistersSkyFloorAndLightConfiguredAsTheSceneNeeds)
     EXPECT_EQ(demo.skyBox->GetTextureName(), "CubeMap");
 
     EXPECT_EQ(demo.floorModel->GetModelName(), "floor");
-    const glm::mat4 floor = glm::scale(glm::translate(glm::mat4(1.0f), glm::vec3(0, -10, 0)), glm::vec3(1000, 10, 1000));
+    const glm::mat4 floor =
+        glm::scale(glm::translate(glm::mat4(1.0f), glm::vec3(0, -10, 0)), glm::vec3(1000, 10, 1000));
     const Math::Matrix4& world = demo.floorModel->GetWorldMatrix();
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 4; ++column) {
