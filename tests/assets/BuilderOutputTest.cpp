@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "AssetTestSupport.h"
 
@@ -45,6 +46,11 @@ const char* const kAppPaths[] = {
     ".\\resources\\models\\Warrior_Skeleton.mesh",
 };
 
+// A scratch path of this process's own, so test runs in other build directories cannot collide.
+fs::path Scratch(const std::string& name) {
+    return fs::path(::testing::TempDir()) / (name + "-" + std::to_string(getpid()));
+}
+
 // "resources/models/Sword.mesh" from ".\resources\models\Sword.mesh".
 std::string Relative(const std::string& appPath) {
     std::string path = appPath.substr(2);
@@ -69,10 +75,11 @@ std::string Slurp(const fs::path& path) {
 
 // Runs the builder with a raw argument string; returns its exit status, stderr in `messages`.
 int RunBuilder(const std::string& arguments, std::string& messages) {
-    const fs::path log = fs::path(::testing::TempDir()) / "vantor-assets-stderr.txt";
+    const fs::path log = Scratch("vantor-assets-stderr");
     const std::string command = std::string("'") + VANTOR_ASSETS_EXE + "' " + arguments + " 2> '" + log.string() + "'";
     const int status = std::system(command.c_str());
     messages = Slurp(log);
+    fs::remove(log);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -108,8 +115,8 @@ TEST(BuilderOutputTest, EveryFileLoadsThroughItsReader) {
 }
 
 TEST(BuilderOutputTest, TwoRunsWriteIdenticalBytes) {
-    const fs::path first = fs::path(::testing::TempDir()) / "vantor-assets-first";
-    const fs::path second = fs::path(::testing::TempDir()) / "vantor-assets-second";
+    const fs::path first = Scratch("vantor-assets-first");
+    const fs::path second = Scratch("vantor-assets-second");
     fs::remove_all(first);
     fs::remove_all(second);
     std::string messages;
@@ -133,7 +140,7 @@ TEST(BuilderOutputTest, ExplainsAMissingArgument) {
 
 TEST(BuilderOutputTest, ExplainsAnOutputItCannotWrite) {
     // A regular file where the output directory should be.
-    const fs::path blocker = fs::path(::testing::TempDir()) / "vantor-assets-blocker";
+    const fs::path blocker = Scratch("vantor-assets-blocker");
     std::ofstream(blocker) << "not a directory";
     std::string messages;
     EXPECT_EQ(RunBuilder("'" + blocker.string() + "'", messages), 1);
