@@ -1,6 +1,5 @@
 #include "CharacterRig.h"
 
-#include <cstdio>
 #include <string>
 
 #include <glm/gtc/matrix_transform.hpp>

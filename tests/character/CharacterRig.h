@@ -21,6 +21,7 @@
 #include <TestSupport/OffscreenRenderer.h>
 #include <TestSupport/RecordingRenderer.h>
 
+#include "CharacterTestSupport.h"
 #include "character/PathCharacter.h"
 
 namespace CharacterTest {
