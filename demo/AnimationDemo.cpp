@@ -101,4 +101,6 @@ void AnimationDemo::Shutdown()
     camera.view = nullptr;
 
     character.Shutdown();
+    // Leaves the demo inert: a stray Update or a second Shutdown touches nothing released.
+    renderer = nullptr;
 }

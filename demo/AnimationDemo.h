@@ -1,6 +1,6 @@
 #pragma once
 // The demo scene: the tweak bar with the clip and weapon selectors, the scene's resources, a sky
-// box, a floor, a directional light and the free-fly camera.
+// box, a floor, a directional light, the free-fly camera and the walking character.
 #include <vector>
 
 #include <AntTweakBar.h>
