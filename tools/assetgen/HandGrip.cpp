@@ -55,7 +55,7 @@ Math::Quaternion HandBoneRotation(const HandFrame& hand) {
     return model * Math::Conjugate(local);
 }
 
-Vector3 FingerArcPoint(const HandFrame& hand, Side, int finger, float angle) {
+Vector3 FingerArcPoint(const HandFrame& hand, int finger, float angle) {
     const float gripAcross = Math::Dot(hand.grip - hand.wrist, hand.thumb);
     const float alongAxis = (kFingerSpread[finger] - gripAcross) / std::cos(kGripTilt);
     const Vector3 center = hand.grip + hand.gripAxis * alongAxis;
@@ -67,7 +67,7 @@ float FingerRadius(int finger) { return kFingerThickness[finger]; }
 
 float FingerCurl() { return Radians(235.0f); }
 
-Vector3 ThumbPoint(const HandFrame& hand, Side, float t) {
+Vector3 ThumbPoint(const HandFrame& hand, float t) {
     // Root at the heel of the hand, wrapping over the curled index and middle fingers.
     static const Vector3 kKeys[4] = {Vector3(2.5f, 0.6f, 2.8f), Vector3(6.0f, 2.6f, 4.6f),
                                      Vector3(9.3f, 5.3f, 4.4f), Vector3(11.6f, 8.0f, 2.6f)};

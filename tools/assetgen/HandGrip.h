@@ -32,10 +32,10 @@ Math::Quaternion HandBoneRotation(const HandFrame& hand);
 
 // Centre line of a curled finger (1 index .. 4 little finger) at `angle` radians around the
 // grip, from the knuckle (0) to the fingertip (FingerCurl()).
-Math::Vector3 FingerArcPoint(const HandFrame& hand, Side side, int finger, float angle);
+Math::Vector3 FingerArcPoint(const HandFrame& hand, int finger, float angle);
 float FingerRadius(int finger);
 float FingerCurl();
 // Centre line of the thumb from its root at the heel of the hand (0) to its tip (1).
-Math::Vector3 ThumbPoint(const HandFrame& hand, Side side, float t);
+Math::Vector3 ThumbPoint(const HandFrame& hand, float t);
 
 }  // namespace AssetGen

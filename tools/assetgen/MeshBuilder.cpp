@@ -310,12 +310,4 @@ void TransformMesh(Assets::MeshData& mesh, const Math::Matrix4& transform) {
     }
 }
 
-void AppendMesh(Assets::MeshData& target, const Assets::MeshData& part) {
-    const auto base = static_cast<std::uint32_t>(target.vertices.size());
-    target.vertices.insert(target.vertices.end(), part.vertices.begin(), part.vertices.end());
-    for (std::uint32_t index : part.indices) {
-        target.indices.push_back(base + index);
-    }
-}
-
 }  // namespace AssetGen

@@ -66,7 +66,6 @@ public:
     void AddRoundedBox(const Math::Vector3& center, const Math::Vector3& halfExtents,
                        const Math::Quaternion& rotation, const Surface& surface);
 
-    const Assets::MeshData& Mesh() const { return mesh; }
     Assets::MeshData Take() { return std::move(mesh); }
 
 private:
@@ -81,7 +80,5 @@ private:
 // Applies a rigid transform, optionally with a uniform scale or a mirror, to every vertex:
 // normals are rotated and renormalised, and a mirror keeps triangles wound outwards.
 void TransformMesh(Assets::MeshData& mesh, const Math::Matrix4& transform);
-// Appends `part` to `target`, both static or both skinned.
-void AppendMesh(Assets::MeshData& target, const Assets::MeshData& part);
 
 }  // namespace AssetGen

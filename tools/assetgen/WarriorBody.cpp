@@ -129,10 +129,10 @@ void AddFist(MeshBuilder& builder, const Outfit& outfit, Side side) {
     // Fingers curl around the grip from inside the palm: joints at 0, 100 and 175 degrees of curl.
     for (int finger = 1; finger < 5; ++finger) {
         std::vector<Vector3> path;
-        path.push_back(FingerArcPoint(hand, side, finger, 0.0f) - hand.gripForward * 1.5f);
+        path.push_back(FingerArcPoint(hand, finger, 0.0f) - hand.gripForward * 1.5f);
         const int steps = 4;
         for (int k = 0; k <= steps; ++k) {
-            path.push_back(FingerArcPoint(hand, side, finger, FingerCurl() * static_cast<float>(k) / steps));
+            path.push_back(FingerArcPoint(hand, finger, FingerCurl() * static_cast<float>(k) / steps));
         }
         // Path indices nearest the joints' curl angles: 0 deg -> 1, 100 deg -> 3, 175 deg -> 4.
         const SkinFunction skin = FingerSkin(
@@ -160,7 +160,7 @@ void AddFist(MeshBuilder& builder, const Outfit& outfit, Side side) {
     thumb.endDome = 1.0f;
     std::vector<Vector3> path;
     for (int k = 0; k <= 3; ++k) {
-        path.push_back(ThumbPoint(hand, side, static_cast<float>(k) / 3.0f));
+        path.push_back(ThumbPoint(hand, static_cast<float>(k) / 3.0f));
     }
     const float thumbRadii[4] = {1.9f, 1.5f, 1.3f, 1.15f};
     for (int k = 0; k <= 3; ++k) {

@@ -77,10 +77,10 @@ BindPose MakeBindPose() {
         const Math::Quaternion handRotation = HandBoneRotation(hand);
         pose[Hand(side)].rotation = handRotation;
         for (int segment = 0; segment < 3; ++segment) {
-            pose[FingerBone(side, 0, segment)] = {ThumbPoint(hand, side, kThumbJoints[segment]), handRotation};
+            pose[FingerBone(side, 0, segment)] = {ThumbPoint(hand, kThumbJoints[segment]), handRotation};
             for (int finger = 1; finger < 5; ++finger) {
                 pose[FingerBone(side, finger, segment)] = {
-                    FingerArcPoint(hand, side, finger, kFingerJointAngles[segment]), handRotation};
+                    FingerArcPoint(hand, finger, kFingerJointAngles[segment]), handRotation};
             }
         }
     }
@@ -105,10 +105,6 @@ const BindPose& WarriorBindPose() {
     static const BindPose pose = MakeBindPose();
     return pose;
 }
-
-int ParentOf(int bone) { return kParents[bone]; }
-
-const char* BoneName(int bone) { return kNames[bone]; }
 
 Math::VQS LocalBindPose(int bone) {
     const BindPose& pose = WarriorBindPose();

@@ -50,8 +50,6 @@ struct BindFrame {
 using BindPose = std::array<BindFrame, BoneCount>;
 
 const BindPose& WarriorBindPose();
-int ParentOf(int bone);
-const char* BoneName(int bone);
 
 // Local bind pose of a bone (relative to its parent), from the model-space frames.
 Math::VQS LocalBindPose(int bone);
