@@ -100,5 +100,25 @@ TEST_F(Sky, LaterTextureNameChangesTheSky) {
     EXPECT_EQ(FaceOf(CentreLooking(Math::Vector3(0, 0, -1), Math::Vector3::unit_y)), 0);
 }
 
+TEST_F(Sky, SkyLightsTheSceneFromItsDirections) {
+    // No light: a box lit by a sky that is blue above and red below shows a bluish top and a
+    // reddish bottom.
+    const Rgba blue{40, 60, 255, 255}, red{255, 40, 40, 255}, grey{128, 128, 128, 255};
+    RegisterCubeMap("split", MakeFaceColoredCubeMap(8, {grey, grey, blue, red, grey, grey}));
+    skyBox.SetTextureName("split");
+    RegisterMesh("white box", MakeBox(Math::Vector3(1, 1, 1), Rgba{255, 255, 255, 255}));
+    RenderInterface::Model3D box;
+    box.SetModelName("white box");
+    gl->Register(&box);
+    LookFrom(Math::Vector3(0, 0, 6), Math::Vector3(0, 0, -1));
+    box.SetWorldMatrix(Math::ToMatrix4(Math::Quaternion::RotateX(0.6f)));  // top face tilted towards us
+    const Color top = gl.RenderAndRead().Average(75, 35, 10, 6);
+    box.SetWorldMatrix(Math::ToMatrix4(Math::Quaternion::RotateX(-0.6f)));  // bottom face towards us
+    const Color bottom = gl.RenderAndRead().Average(75, 79, 10, 6);
+    gl->UnRegister(&box);
+    EXPECT_GT(top.b, top.r + 20.0);
+    EXPECT_GT(bottom.r, bottom.b + 20.0);
+}
+
 }  // namespace
 }  // namespace RenderTest

@@ -1,11 +1,9 @@
 #include "CubeMapTexture.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace RenderInterface {
 
-CubeMapTexture::CubeMapTexture(const Assets::CubeMapData& cubeMap) : texture(MakeTexture()) {
+CubeMapTexture::CubeMapTexture(const Assets::CubeMapData& cubeMap)
+    : texture(MakeTexture()), harmonics(ProjectCubeMap(cubeMap)) {
     glBindTexture(GL_TEXTURE_CUBE_MAP, texture.Get());
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     const auto size = static_cast<GLsizei>(cubeMap.size);
@@ -13,15 +11,11 @@ CubeMapTexture::CubeMapTexture(const Assets::CubeMapData& cubeMap) : texture(Mak
         glTexImage2D(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face, 0, GL_SRGB8_ALPHA8, size, size, 0, GL_RGBA,
                      GL_UNSIGNED_BYTE, cubeMap.faces[face].data());
     }
-    glGenerateMipmap(GL_TEXTURE_CUBE_MAP);
-    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_R, GL_CLAMP_TO_EDGE);
-    // Faces of 4 x 4 texels: broad enough to stand for the light from a whole region of the sky.
-    const float levels = std::log2(static_cast<float>(std::max(cubeMap.size, 1u)));
-    blurryLevel = std::max(levels - 2.0f, 0.0f);
 }
 
 void CubeMapTexture::Bind(GLuint unit) const {

@@ -1,12 +1,14 @@
 #pragma once
-// A sky cube map on the GPU: sRGB texels (sampled as linear radiance), a full mip chain for the
-// blurred look-ups of ambient light and fog, and seamless filtering across faces.
+// A sky cube map on the GPU: sRGB texels (sampled as linear radiance), filtered seamlessly
+// across faces, with the spherical harmonics of its light for ambient and fog. A sky box shows
+// its texels at about their own size, so it has no mipmaps.
 //
 // Face i of the data goes to GL_TEXTURE_CUBE_MAP_POSITIVE_X + i as stored, first row first, so
 // the texel for a world-space direction is the one the cube-map tables of OpenGL name.
 #include <Assets/Formats.h>
 
 #include "GlObjects.h"
+#include "SkyHarmonics.h"
 
 namespace RenderInterface {
 
@@ -15,12 +17,11 @@ public:
     explicit CubeMapTexture(const Assets::CubeMapData& cubeMap);
 
     void Bind(GLuint unit) const;
-    // The level whose faces are a few texels across: a soft average of the sky around a direction.
-    float BlurryLevel() const { return blurryLevel; }
+    const SkyHarmonics& Harmonics() const { return harmonics; }
 
 private:
     GlTexture texture;
-    float blurryLevel = 0.0f;
+    SkyHarmonics harmonics;
 };
 
 }  // namespace RenderInterface

@@ -32,7 +32,7 @@ struct FrameContext {
     bool hasLight = false;
     Math::Vector3 toLight;          // unit vector towards the light
     Math::Vector3 lightRadiance;    // colour times strength
-    const CubeMapTexture* sky = nullptr;
+    const CubeMapTexture* sky = nullptr;  // the named cube map, or the gradient sky
     bool shadows = false;
     Math::Matrix4 shadowMatrix;     // world to shadow-map texture coordinates and depth
     float shadowRadius = 0.0f;      // filter radius in shadow-map texture coordinates

@@ -3,14 +3,16 @@
 #include <cmath>
 #include <cstdio>
 
+#include "GradientSky.h"
 #include "animation/AnimationLibrary.h"
 
 namespace RenderInterface {
 namespace {
 
-// The horizon of the gradient sky, in sRGB: the frame's colour where the sky is not drawn.
+// The horizon of the gradient sky as displayed: the frame's colour where the sky is not drawn.
 constexpr float FlatSkyColor[3] = {0.79f, 0.84f, 0.90f};
-constexpr GLsizei ShadowMapSize = 2048;
+constexpr GLsizei ShadowMapSize = 1024;
+constexpr std::uint32_t GradientSkySize = 64;
 
 int DisplayRefreshRate(SDL_Window* window) {
     SDL_DisplayMode mode;
@@ -38,7 +40,7 @@ void NormalMatrix(const Math::Matrix4& world, float (&out)[9]) {
 }  // namespace
 
 GlRenderer::GpuState::GpuState(unsigned width, unsigned height)
-    : target(width, height), shadowMap(ShadowMapSize) {}
+    : target(width, height), gradientSky(MakeGradientSky(GradientSkySize)), shadowMap(ShadowMapSize) {}
 
 GlRenderer::GlRenderer(const RenderConfig& config, SDL_Window* window, SDL_GLContext context)
     : window(window),
@@ -145,7 +147,8 @@ void GlRenderer::GatherFrame() {
     }
 
     const auto* skyBox = dynamic_cast<const SkyBox*>(scene.Latest(RenderableType::SkyBox));
-    frame.sky = skyBox != nullptr ? gpu->resources.FindCubeMap(skyBox->GetTextureName()) : nullptr;
+    const CubeMapTexture* named = skyBox != nullptr ? gpu->resources.FindCubeMap(skyBox->GetTextureName()) : nullptr;
+    frame.sky = named != nullptr ? named : &gpu->gradientSky;
 
     drawItems.clear();
     gpu->bones.Clear();
@@ -181,6 +184,7 @@ void GlRenderer::DrawScene() {
     glClearColor(FlatSkyColor[0], FlatSkyColor[1], FlatSkyColor[2], 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 
+    glEnable(GL_FRAMEBUFFER_SRGB);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LESS);
     if (settings.wireframe != 0) glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
@@ -194,6 +198,7 @@ void GlRenderer::DrawScene() {
         g.sky.Draw(frame);
         g.timers.End();
     }
+    glDisable(GL_FRAMEBUFFER_SRGB);
     if (settings.debugDrawEnabled != 0) {
         g.timers.Begin(Pass::Debug);
         g.debug.Draw(frame.view.viewProjection, frame.view.eye);

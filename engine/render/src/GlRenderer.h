@@ -68,6 +68,7 @@ private:
         GpuState(unsigned width, unsigned height);
         RenderTarget target;
         GpuResources resources;
+        CubeMapTexture gradientSky;
         BoneBuffer bones;
         ShadowMap shadowMap;
         ModelPass models;

@@ -5,18 +5,17 @@ namespace Glsl {
 
 const char* const SkinnedDefine = "#define SKINNED\n";
 
-const char* const Display = R"(
-uniform float uExposure;
-uniform bool uToneMapping;
-
+const char* const SrgbDecode = R"(
 vec3 SrgbToLinear(vec3 c) {
     return mix(c / 12.92, pow((c + 0.055) / 1.055, vec3(2.4)), step(0.04045, c));
 }
+)";
 
-vec3 LinearToSrgb(vec3 c) {
-    c = clamp(c, 0.0, 1.0);
-    return mix(c * 12.92, 1.055 * pow(c, vec3(1.0 / 2.4)) - 0.055, step(0.0031308, c));
-}
+// The frame is an sRGB target written with GL_FRAMEBUFFER_SRGB on, so shaders hand over linear
+// values and the encoding costs nothing here.
+const char* const Display = R"(
+uniform float uExposure;
+uniform bool uToneMapping;
 
 // A filmic curve (the common fit of the ACES reference tone scale): soft toe, gentle shoulder.
 // The fit expects scene values scaled by 0.6; with that, mid-tones keep their brightness.
@@ -25,31 +24,40 @@ vec3 FilmicCurve(vec3 radiance) {
     return clamp((x * (2.51 * x + 0.03)) / (x * (2.43 * x + 0.59) + 0.14), 0.0, 1.0);
 }
 
+// Linear display value of a scene radiance, 0 to 1.
 vec3 ToDisplay(vec3 radiance) {
     vec3 exposed = max(radiance, vec3(0.0)) * uExposure;
-    return LinearToSrgb(uToneMapping ? FilmicCurve(exposed) : exposed);
+    return uToneMapping ? FilmicCurve(exposed) : clamp(exposed, 0.0, 1.0);
 }
 )";
 
 const char* const Sky = R"(
 uniform samplerCube uSky;
-uniform bool uHasSky;
+uniform vec3 uSkyHarmonics[9];  // the sky's linear radiance in spherical harmonics, bands 0 to 2
 uniform float uSkyStrength;
 
-// A clear sky for scenes without a cube map: deep blue overhead, pale at the horizon, earth below.
-vec3 GradientSky(vec3 direction) {
-    const vec3 zenith = vec3(0.06, 0.16, 0.45);
-    const vec3 horizon = vec3(0.30, 0.40, 0.55);
-    const vec3 ground = vec3(0.12, 0.11, 0.10);
-    float up = direction.y;
-    return up >= 0.0 ? mix(horizon, zenith, pow(up, 0.6))
-                     : mix(horizon, ground, clamp(-up * 6.0, 0.0, 1.0));
+vec3 Harmonics(vec3 d, vec3 bandWeights) {
+    vec3 band0 = 0.282095 * uSkyHarmonics[0];
+    vec3 band1 = 0.488603 * (d.y * uSkyHarmonics[1] + d.z * uSkyHarmonics[2] + d.x * uSkyHarmonics[3]);
+    vec3 band2 = 1.092548 * (d.x * d.y * uSkyHarmonics[4] + d.y * d.z * uSkyHarmonics[5] + d.x * d.z * uSkyHarmonics[7]) +
+                 0.315392 * (3.0 * d.z * d.z - 1.0) * uSkyHarmonics[6] + 0.546274 * (d.x * d.x - d.y * d.y) * uSkyHarmonics[8];
+    return max(bandWeights.x * band0 + bandWeights.y * band1 + bandWeights.z * band2, vec3(0.0));
 }
 
-// Linear radiance of the sky seen along a direction; higher levels of detail blur it.
-vec3 SkyRadiance(vec3 direction, float level) {
-    vec3 sky = uHasSky ? textureLod(uSky, direction, level).rgb : GradientSky(direction);
-    return sky * uSkyStrength;
+// The sky seen along a direction: the sky box itself.
+vec3 SkyRadiance(vec3 direction) {
+    return texture(uSky, direction).rgb * uSkyStrength;
+}
+
+// The sky's broad colour along a direction, without detail: what distant haze takes on.
+vec3 SmoothSkyRadiance(vec3 direction) {
+    return Harmonics(direction, vec3(1.0)) * uSkyStrength;
+}
+
+// The light the whole sky sends onto a surface facing `normal`, as the radiance of an evenly lit
+// sky that would send as much (irradiance over pi: the bands weighted by the cosine lobe).
+vec3 SkyAmbient(vec3 normal) {
+    return Harmonics(normal, vec3(1.0, 2.0 / 3.0, 0.25)) * uSkyStrength;
 }
 )";
 
@@ -64,7 +72,7 @@ uniform mat4 uViewProjection;
 
 out vec3 vWorldPosition;
 out vec3 vNormal;
-out vec4 vColor;
+out vec3 vAlbedo;  // linear
 
 #ifdef SKINNED
 layout(location = 4) in uvec4 aBoneIndices;
@@ -104,7 +112,7 @@ void main() {
     vec4 world = uWorld * position;
     vWorldPosition = world.xyz;
     vNormal = uNormalMatrix * normal;
-    vColor = aColor;
+    vAlbedo = SrgbToLinear(aColor.rgb);
     gl_Position = uViewProjection * world;
 }
 )";
@@ -112,7 +120,7 @@ void main() {
 const char* const ModelFragment = R"(
 in vec3 vWorldPosition;
 in vec3 vNormal;
-in vec4 vColor;
+in vec3 vAlbedo;
 out vec4 fragColor;
 
 uniform vec3 uEye;
@@ -121,7 +129,6 @@ uniform vec3 uLightRadiance;   // colour times strength; zero without a light
 uniform float uAmbientStrength;
 uniform float uDiffuseStrength;
 uniform float uSpecularStrength;
-uniform float uAmbientLevel;   // cube-map level that stands for the light from around a normal
 uniform float uFogDensity;     // inverse of the distance at which fog reaches 63 %
 
 uniform bool uShadows;
@@ -134,10 +141,11 @@ uniform float uNormalOffset;   // world units the lookup moves out along the nor
 const float Pi = 3.14159265;
 const float Shininess = 48.0;
 
-const vec2 FilterTaps[12] = vec2[](
-    vec2(-0.326, -0.406), vec2(-0.840, -0.074), vec2(-0.696, 0.457), vec2(-0.203, 0.621),
-    vec2(0.962, -0.195), vec2(0.473, -0.480), vec2(0.519, 0.767), vec2(0.185, -0.893),
-    vec2(0.507, 0.064), vec2(0.896, 0.412), vec2(-0.322, -0.933), vec2(-0.792, -0.598));
+// A rotated grid of four taps; each is itself a bilinear 2 x 2 comparison, so sixteen texels
+// soften the edge at the cost of four lookups (shadow lookups dominate the cost of a software
+// rasteriser).
+const vec2 FilterTaps[4] = vec2[](vec2(-0.375, -0.875), vec2(0.875, -0.375), vec2(0.375, 0.875),
+                                  vec2(-0.875, 0.375));
 
 // Fraction of the light that reaches the point. The shadow map stores depth growing towards the
 // light, so the point is lit where its own depth is at least the stored one.
@@ -147,10 +155,10 @@ float LightVisibility(vec3 position, vec3 normal, float nDotL) {
     if (any(lessThan(coord.xyz, vec3(0.0))) || any(greaterThan(coord.xyz, vec3(1.0)))) return 1.0;
     float reference = coord.z + uShadowBias;
     float lit = 0.0;
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 4; ++i) {
         lit += texture(uShadowMap, vec3(coord.xy + FilterTaps[i] * uShadowRadius, reference));
     }
-    return lit / 12.0;
+    return lit * 0.25;
 }
 
 void main() {
@@ -158,24 +166,28 @@ void main() {
     vec3 toEye = uEye - vWorldPosition;
     float distance = length(toEye);
     vec3 view = toEye / max(distance, 0.0001);
-    vec3 albedo = SrgbToLinear(vColor.rgb);
+    vec3 albedo = vAlbedo;
 
     float nDotL = max(dot(normal, uToLight), 0.0);
     vec3 direct = vec3(0.0);
     if (nDotL > 0.0) {
         vec3 halfway = normalize(uToLight + view);
-        float fresnel = 0.04 + 0.96 * pow(1.0 - max(dot(halfway, view), 0.0), 5.0);
+        float grazing = 1.0 - max(dot(halfway, view), 0.0);
+        float grazing2 = grazing * grazing;
+        float fresnel = 0.04 + 0.96 * grazing2 * grazing2 * grazing;
         float highlight = pow(max(dot(normal, halfway), 0.0), Shininess) * (Shininess + 8.0) / (8.0 * Pi);
         vec3 response = albedo * uDiffuseStrength / Pi + vec3(highlight * fresnel * uSpecularStrength);
         direct = uLightRadiance * nDotL * response * LightVisibility(vWorldPosition, normal, nDotL);
     }
-    vec3 ambient = albedo * SkyRadiance(normal, uAmbientLevel) * uAmbientStrength;
+    vec3 ambient = albedo * SkyAmbient(normal) * uAmbientStrength;
 
     // Distance fog towards the sky at the horizon in the direction of view, so that far ground
     // melts into the sky behind it.
     vec3 ray = -view;
-    vec3 horizon = SkyRadiance(normalize(vec3(ray.x, max(ray.y, 0.0) + 0.001, ray.z)), uAmbientLevel - 1.0);
-    float fog = 1.0 - exp(-pow(distance * uFogDensity, 4.0));
+    vec3 horizon = SmoothSkyRadiance(normalize(vec3(ray.x, max(ray.y, 0.0) + 0.001, ray.z)));
+    float scaled = distance * uFogDensity;
+    float scaled2 = scaled * scaled;
+    float fog = 1.0 - exp(-scaled2 * scaled2);
     vec3 color = mix(direct + ambient, horizon, fog);
     fragColor = vec4(ToDisplay(color), 1.0);
 }
@@ -186,23 +198,24 @@ void main() {}
 )";
 
 const char* const SkyVertex = R"(
-out vec2 vNdc;
+uniform mat4 uRayMatrix;  // clip space to world-space view directions (the camera's rotation only)
+out vec3 vRay;
 void main() {
     vec2 corner = vec2(gl_VertexID == 1 ? 3.0 : -1.0, gl_VertexID == 2 ? 3.0 : -1.0);
-    vNdc = corner;
+    // Points on the far plane map linearly to directions, so the ray is interpolated, not
+    // recomputed for every pixel.
+    vec4 far = uRayMatrix * vec4(corner, 1.0, 1.0);
+    vRay = far.xyz / far.w;
     gl_Position = vec4(corner, 1.0, 1.0);
 }
 )";
 
 const char* const SkyFragment = R"(
-in vec2 vNdc;
+in vec3 vRay;
 out vec4 fragColor;
-uniform mat4 uRayMatrix;  // clip space to world-space view directions (the camera's rotation only)
 
 void main() {
-    vec4 far = uRayMatrix * vec4(vNdc, 1.0, 1.0);
-    vec3 direction = normalize(far.xyz / far.w);
-    fragColor = vec4(ToDisplay(SkyRadiance(direction, 0.0)), 1.0);
+    fragColor = vec4(ToDisplay(SkyRadiance(normalize(vRay))), 1.0);
 }
 )";
 

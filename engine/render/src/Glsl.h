@@ -5,7 +5,8 @@ namespace RenderInterface {
 namespace Glsl {
 
 extern const char* const SkinnedDefine;  // "#define SKINNED": the skinned variant of the model vertex stage
-extern const char* const Display;        // sRGB conversions, exposure, filmic tone curve
+extern const char* const SrgbDecode;     // sRGB colour to linear
+extern const char* const Display;        // exposure and filmic tone curve to linear display values
 extern const char* const Sky;            // sky radiance from the cube map or a gradient
 extern const char* const ModelVertex;    // static or skinned vertices to world and clip space
 extern const char* const ModelFragment;  // lit, shadowed, fogged surface colour

@@ -6,7 +6,7 @@ LookUniforms::LookUniforms(const ShaderProgram& program)
     : exposure(program.Uniform("uExposure")),
       toneMapping(program.Uniform("uToneMapping")),
       sky(program.Uniform("uSky")),
-      hasSky(program.Uniform("uHasSky")),
+      skyHarmonics(program.Uniform("uSkyHarmonics")),
       skyStrength(program.Uniform("uSkyStrength")) {}
 
 void LookUniforms::Set(const FrameContext& frame) const {
@@ -14,9 +14,10 @@ void LookUniforms::Set(const FrameContext& frame) const {
     glUniform1f(exposure, settings.exposure);
     glUniform1i(toneMapping, settings.toneMappingEnabled != 0);
     glUniform1i(sky, static_cast<GLint>(TextureUnit::Sky));
-    glUniform1i(hasSky, frame.sky != nullptr);
+    static_assert(sizeof(Math::Vector3) == 3 * sizeof(float), "harmonics are uploaded as packed vec3s");
+    glUniform3fv(skyHarmonics, 9, &frame.sky->Harmonics()[0].x);
     glUniform1f(skyStrength, settings.skyStrength);
-    if (frame.sky != nullptr) frame.sky->Bind(TextureUnit::Sky);
+    frame.sky->Bind(TextureUnit::Sky);
 }
 
 }  // namespace RenderInterface

@@ -13,7 +13,7 @@ public:
     void Set(const FrameContext& frame) const;
 
 private:
-    GLint exposure, toneMapping, sky, hasSky, skyStrength;
+    GLint exposure, toneMapping, sky, skyHarmonics, skyStrength;
 };
 
 }  // namespace RenderInterface

@@ -33,12 +33,13 @@ void ModelPass::PlacementUniforms::Set(const DrawItem& item) const {
 }
 
 ModelPass::DepthProgram::DepthProgram(const char* name, bool skinned)
-    : program(name, {VariantDefine(skinned), Glsl::ModelVertex}, {Glsl::DepthFragment}),
+    : program(name, {VariantDefine(skinned), Glsl::SrgbDecode, Glsl::ModelVertex}, {Glsl::DepthFragment}),
       placement(program),
       viewProjection(program.Uniform("uViewProjection")) {}
 
 ModelPass::LitProgram::LitProgram(const char* name, bool skinned)
-    : program(name, {VariantDefine(skinned), Glsl::ModelVertex}, {Glsl::Display, Glsl::Sky, Glsl::ModelFragment}),
+    : program(name, {VariantDefine(skinned), Glsl::SrgbDecode, Glsl::ModelVertex},
+              {Glsl::Display, Glsl::Sky, Glsl::ModelFragment}),
       placement(program),
       look(program),
       viewProjection(program.Uniform("uViewProjection")),
@@ -48,7 +49,6 @@ ModelPass::LitProgram::LitProgram(const char* name, bool skinned)
       ambientStrength(program.Uniform("uAmbientStrength")),
       diffuseStrength(program.Uniform("uDiffuseStrength")),
       specularStrength(program.Uniform("uSpecularStrength")),
-      ambientLevel(program.Uniform("uAmbientLevel")),
       fogDensity(program.Uniform("uFogDensity")),
       shadows(program.Uniform("uShadows")),
       shadowMap(program.Uniform("uShadowMap")),
@@ -67,7 +67,6 @@ void ModelPass::LitProgram::SetFrame(const FrameContext& frame) const {
     glUniform1f(ambientStrength, settings.ambientStrength);
     glUniform1f(diffuseStrength, settings.diffuseStrength);
     glUniform1f(specularStrength, settings.specularStrength);
-    glUniform1f(ambientLevel, frame.sky != nullptr ? frame.sky->BlurryLevel() : 0.0f);
     glUniform1f(fogDensity, FogDensity);
     glUniform1i(shadows, frame.shadows);
     glUniform1i(shadowMap, static_cast<GLint>(TextureUnit::ShadowMap));

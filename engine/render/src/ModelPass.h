@@ -38,7 +38,7 @@ private:
         PlacementUniforms placement;
         LookUniforms look;
         GLint viewProjection, eye, toLight, lightRadiance, ambientStrength, diffuseStrength, specularStrength,
-            ambientLevel, fogDensity, shadows, shadowMap, shadowMatrix, shadowBias, shadowRadius, normalOffset;
+            fogDensity, shadows, shadowMap, shadowMatrix, shadowBias, shadowRadius, normalOffset;
     };
 
     DepthProgram staticDepth;

@@ -1,6 +1,8 @@
 #pragma once
-// The frame the renderer draws into: an RGBA8 colour buffer with depth and stencil, sized by the
-// renderer rather than by the window. Drawing into a target of our own keeps the frame's size and
+// The frame the renderer draws into: an sRGB RGBA8 colour buffer with depth and stencil, sized by
+// the renderer rather than by the window. The scene passes write linear colour with
+// GL_FRAMEBUFFER_SRGB on; everything else (debug lines, the tweak bar) writes display values as
+// they are. Drawing into a target of our own keeps the frame's size and
 // contents under our control everywhere, also where the window's own buffer cannot be resized (the
 // offscreen driver) or loses its contents on a swap; Present copies it to the window.
 #include <cstdint>

@@ -21,18 +21,23 @@ struct RenderSettings {
     float skyStrength = 1.2f;             // brightness of the sky box
     float shadowSoftness = 1.75f;         // PCF filter radius in shadow-map texels
     float specularStrength = 0.65f;       // scale of the specular highlight
-    float shadowBoundsMin = -300.0f;      // light-space box around the origin that the shadow map covers:
-    float shadowBoundsMax = 100.0f;       //   x and y from min to max scaled by the box size below
-    float shadowDepthScale = -1.0f;       //   sign and scale of the light-space depth axis
-    float shadowDepthRange = -800.0f;     //   depth range of the shadow box
+    // The shadow map covers a box fixed in the world: a square of ground centred on the origin,
+    // |shadowDepthRange| on a side (800 holds the demo's walking loop), from height
+    // shadowBoundsMin to shadowBoundsMax. Its depth grows towards the light, so the casters'
+    // slope-scaled polygon offset shadowDepthScale pushes them away from the light when negative.
+    float shadowBoundsMin = -300.0f;      // lowest world height (y) inside the shadow box
+    float shadowBoundsMax = 100.0f;       // highest world height (y) inside the shadow box
+    float shadowDepthScale = -1.0f;       // slope-scaled depth offset of the shadow casters
+    float shadowDepthRange = -800.0f;     // side of the ground square the shadow box covers (magnitude)
 };
 
 // The record handed to CreateRenderSystem. 68 bytes, little-endian, natural alignment.
 struct RenderConfig {
     float width = 0.0f;               // initial render-target size in pixels
     float height = 0.0f;
-    std::int32_t swapInterval = 0;    // 1: one vertical blank per Present (paced to 60 Hz where no
-                                      // vertical blank exists); 0: present as fast as possible
+    std::int32_t swapInterval = 0;    // non-zero: one vertical blank per Present (paced to the display's
+                                      // refresh, 60 Hz when unknown, where no vertical blank exists);
+                                      // 0: present as fast as possible
     std::uint8_t fullscreen = 0;      // 1: make the window fullscreen at creation
     std::uint8_t debugOutput = 0;     // 1: print OpenGL debug messages to stderr
     RenderSettings settings;
