@@ -77,11 +77,12 @@ void CameraController::WrapCursorAtEdges()
     }
 }
 
-// Yaw about the camera's own up axis, then pitch about the freshly yawed right axis. The axes are
-// taken after the yaw only, so this frame's pitch shows in them from the next turning frame.
-// The pitch axis is a world-space vector, so that turn is composed on the left: composed on the
-// right it would act about the camera-space image of `right`, which after a quarter turn of yaw
-// is the viewing axis and would roll the camera instead of pitching it.
+// Yaw about the world's up axis, then pitch about the freshly yawed right axis. The axes are taken
+// after the yaw only, so this frame's pitch shows in them from the next turning frame.
+// Both turns act about world-space axes, so both are composed on the left of the orientation
+// (a * b applies b first). Composed on the right they would act about camera-space images of
+// those axes: the yaw would roll the horizon once the camera is pitched, and after a quarter turn
+// of yaw the pitch would roll the camera instead of tilting it.
 void CameraController::Turn()
 {
     const float yaw =
@@ -94,7 +95,7 @@ void CameraController::Turn()
         pitchStep = PitchStepLimit;
     }
 
-    orientation *= Math::Quaternion(yaw, Math::Vector3::unit_y);
+    orientation = Math::Quaternion(yaw, Math::Vector3::unit_y) * orientation;
     UpdateAxes();
     orientation = Math::Quaternion(pitchStep * -DegreesToRadians, right) * orientation;
 }

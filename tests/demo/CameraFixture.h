@@ -24,6 +24,7 @@ constexpr double StartPitch = 0.0078625;
 const glm::dvec3 StartRight(1.0, 0.0, 0.0);
 const glm::dvec3 StartUp(0.0, std::cos(StartPitch), std::sin(StartPitch));
 const glm::dvec3 StartForward(0.0, std::sin(StartPitch), -std::cos(StartPitch));
+const glm::dvec3 WorldUp(0.0, 1.0, 0.0);
 // Radians per pixel of mouse motion: 15 degrees x 0.016, converted by 0.0175 per degree.
 constexpr double RadiansPerPixel = 15.0 * 0.016 * 0.0175;
 

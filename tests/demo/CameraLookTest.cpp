@@ -1,5 +1,5 @@
-// Mouse look: only with the right button held; yaw about the camera's up axis, pitch about its
-// right axis limited to 90 degrees (1.575 radians with the 0.0175 factor) per frame.
+// Mouse look: only with the right button held; yaw about the world's up axis, pitch about the
+// camera's right axis limited to 90 degrees (1.575 radians with the 0.0175 factor) per frame.
 #include "CameraFixture.h"
 
 namespace DemoTest {
@@ -19,16 +19,16 @@ TEST_F(CameraTest, WithoutTheRightButtonMotionNeitherTurnsNorWarps)
     EXPECT_EQ(pointer.y, 450);
 }
 
-TEST_F(CameraTest, MotionToTheRightYawsRightAboutTheCameraUpAxis)
+TEST_F(CameraTest, MotionToTheRightYawsRightAboutTheWorldUpAxis)
 {
     HoldRightButton();
     PlacePointer(700, 400);
     DragFrame(100, 0);
 
     const double yaw = -100 * RadiansPerPixel;
-    ExpectNear(camera.forward, Turned(StartForward, yaw, StartUp));
-    ExpectNear(camera.right, Turned(StartRight, yaw, StartUp));
-    ExpectNear(camera.up, StartUp);
+    ExpectNear(camera.forward, Turned(StartForward, yaw, WorldUp));
+    ExpectNear(camera.right, Turned(StartRight, yaw, WorldUp));
+    ExpectNear(camera.up, Turned(StartUp, yaw, WorldUp));
     EXPECT_GT(camera.forward.x, 0.0f);
 }
 
@@ -70,12 +70,23 @@ TEST_F(CameraTest, PitchTurnsAboutTheRightAxisAfterAQuarterTurnOfYaw)
     DragFrame(-375, 0);
     const Math::Vector3 right = camera.right;
     const Math::Vector3 forward = camera.forward;
-    ExpectNear(forward, Turned(StartForward, 1.575, StartUp));
+    ExpectNear(forward, Turned(StartForward, 1.575, WorldUp));
 
     DragFrame(0, 100);
     Frame();
     ExpectNear(camera.right, ToGlm(right));
     ExpectNear(camera.forward, Turned(ToGlm(forward), -0.42, ToGlm(right)));
+}
+
+TEST_F(CameraTest, YawWhileLookingDownKeepsTheHorizonLevel)
+{
+    HoldRightButton();
+    PlacePointer(700, 200);
+    DragFrame(0, 200);
+    DragFrame(-200, 0);
+    Frame();
+    ASSERT_LT(camera.forward.y, -0.5f) << "the camera looks down";
+    EXPECT_NEAR(camera.right.y, 0.0f, 1e-5f) << "the right axis stays horizontal";
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST_F(CameraTest, MovesAlongTheForwardAxisOfThisFramesYaw)
     HoldKey("w", 26);
     PlacePointer(1000, 400);
     DragFrame(-375, 0);
-    ExpectNear(camera.position, StartPosition + Step * Turned(StartForward, 1.575, StartUp), 2e-4);
+    ExpectNear(camera.position, StartPosition + Step * Turned(StartForward, 1.575, WorldUp), 2e-4);
 }
 
 }  // namespace
