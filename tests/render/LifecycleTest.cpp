@@ -1,12 +1,14 @@
 // Creating and destroying the renderer: a current OpenGL 3.3 core context on the window it is
-// given, a clean refusal (null and a message) where no such context can be made, and a harmless
-// destroy of nothing.
+// given, a clean refusal (null and a message) where no such context can be made, and a destroy
+// (even of nothing) that forgets the skeletons and clips registered through the renderer.
 #include <string>
 
 #include <epoxy/gl.h>
 #include <gtest/gtest.h>
 
 #include <TestSupport/OffscreenRenderer.h>
+
+#include "SceneFixture.h"
 
 namespace {
 
@@ -74,9 +76,24 @@ TEST(RendererCreation, NullWindowIsRefusedWithAMessage) {
     EXPECT_NE(message.find("window"), std::string::npos) << message;
 }
 
-TEST(RendererDestruction, DestroyingNothingIsHarmless) {
+TEST(RendererDestruction, DestroyingNothingIsHarmlessAndForgetsSkeletons) {
+    TestSupport::OffscreenRenderer gl(32, 32);
+    ASSERT_TRUE(gl);
+    const std::string path = RenderTest::WriteTestFile("three.ske", Assets::WriteSkeleton(RenderTest::MakeFlatSkeleton(3)));
+    ASSERT_EQ(gl->RegisterSkeleton(path.c_str(), "three"), RenderInterface::ResourceResult::Loaded);
+    ASSERT_EQ(RenderInterface::AnimationController::GetBoneCount("three"), 3);
     DestroyRenderSystem(nullptr);
-    SUCCEED();
+    EXPECT_EQ(RenderInterface::AnimationController::GetBoneCount("three"), 0);
+}
+
+TEST(RendererDestruction, DestroyingTheRendererForgetsSkeletons) {
+    {
+        TestSupport::OffscreenRenderer gl(32, 32);
+        ASSERT_TRUE(gl);
+        const std::string path = RenderTest::WriteTestFile("two.ske", Assets::WriteSkeleton(RenderTest::MakeFlatSkeleton(2)));
+        ASSERT_EQ(gl->RegisterSkeleton(path.c_str(), "two"), RenderInterface::ResourceResult::Loaded);
+    }
+    EXPECT_EQ(RenderInterface::AnimationController::GetBoneCount("two"), 0);
 }
 
 TEST_F(SdlVideo, RendererOutlivingItsWindowIsDestroyedCleanly) {
