@@ -46,10 +46,11 @@ protected:
         return std::make_unique<ChildProcess>(VANTOR_EXECUTABLE, workingDirectory, videoDriver, scratch.string());
     }
 
-    // Waits for the program's window; 0 if the program ends or no window comes.
+    // Waits for the program's window to be shown; 0 if the program ends or no window comes.
     ::Window WaitForWindow(ChildProcess& program) {
         for (int attempt = 0; attempt < 600 && program.IsRunning(); ++attempt) {
-            if (::Window window = x11.FindWindowByTitle(Title)) {
+            const ::Window window = x11.FindWindowByTitle(Title);
+            if (window && x11.IsShown(window)) {
                 return window;
             }
             usleep(50 * 1000);

@@ -56,6 +56,11 @@ WindowGeometry X11Client::Geometry(::Window window) {
     return geometry;
 }
 
+bool X11Client::IsShown(::Window window) {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
+}
+
 int X11Client::ScreenWidth() const {
     return DisplayWidth(display, DefaultScreen(display));
 }

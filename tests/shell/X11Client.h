@@ -24,6 +24,8 @@ public:
     // The first window in the tree whose WM_NAME is `title`, or 0.
     ::Window FindWindowByTitle(const std::string& title);
     WindowGeometry Geometry(::Window window);
+    // Mapped and shown: only then can it take the input focus.
+    bool IsShown(::Window window);
     int ScreenWidth() const;
     int ScreenHeight() const;
     // Sends WM_PROTOCOLS / WM_DELETE_WINDOW, the request a window manager sends when the user

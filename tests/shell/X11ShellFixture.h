@@ -19,7 +19,7 @@ protected:
     // Calls `pump` until `done` holds, at most `attempts` times a few milliseconds apart; false
     // if it never held. Real input reaches SDL asynchronously, so tests wait for it this way.
     static bool PumpUntil(const std::function<void()>& pump, const std::function<bool()>& done,
-                          int attempts = 500);
+                          int attempts = 2500);
 };
 
 }  // namespace ShellTest
