@@ -1,0 +1,32 @@
+#include "FrameSamples.h"
+
+#include <algorithm>
+
+namespace FrameTime {
+
+FrameSamples::FrameSamples(std::size_t capacity) {
+    samples.reserve(capacity);
+}
+
+void FrameSamples::Add(double milliseconds) {
+    if (samples.size() < samples.capacity()) {
+        samples.push_back(milliseconds);
+    }
+}
+
+double FrameSamples::Median() const {
+    if (samples.empty()) {
+        return 0.0;
+    }
+    std::vector<double> sorted = samples;
+    const std::size_t middle = sorted.size() / 2;
+    std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(middle), sorted.end());
+    const double upper = sorted[middle];
+    if (sorted.size() % 2 == 1) {
+        return upper;
+    }
+    const double lower = *std::max_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(middle));
+    return (lower + upper) / 2.0;
+}
+
+}  // namespace FrameTime
