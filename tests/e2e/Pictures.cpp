@@ -1,0 +1,121 @@
+#include "Pictures.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace EndToEnd {
+
+void Rect::Add(int x, int y) {
+    if (Empty()) {
+        left = right = x;
+        top = bottom = y;
+        return;
+    }
+    left = std::min(left, x);
+    right = std::max(right, x);
+    top = std::min(top, y);
+    bottom = std::max(bottom, y);
+}
+
+bool IsSky(const TestSupport::Color& c) {
+    return c.Luminance() > 120.0 && c.b - c.r > 8.0;
+}
+
+bool IsFloor(const TestSupport::Color& c) {
+    return c.Luminance() > 100.0 && c.b - c.r < 2.0 && std::abs(c.g - c.r) < 15.0;
+}
+
+bool IsPathRed(const TestSupport::Pixel& p) {
+    return p.r > 150 && p.g < 90 && p.b < 90;
+}
+
+TestSupport::Color Patch(const TestSupport::FrameImage& image, int x, int y, int size) {
+    return image.Average(static_cast<unsigned>(x), static_cast<unsigned>(y), static_cast<unsigned>(size),
+                         static_cast<unsigned>(size));
+}
+
+namespace {
+
+bool IsScene(const TestSupport::Pixel& p) {
+    const TestSupport::Color c{double(p.r), double(p.g), double(p.b), 255.0};
+    return IsSky(c) || IsFloor(c);
+}
+
+}  // namespace
+
+Rect FindPanel(const TestSupport::FrameImage& image) {
+    Rect panel;
+    // A row just inside the title bar's top edge and a column just inside the body's left edge,
+    // both clear of text.
+    const int row = 12;
+    const int column = 12;
+    if (image.width <= unsigned(column) || image.height <= unsigned(row) || IsScene(image.At(column, row))) {
+        return panel;
+    }
+    int right = column;
+    while (unsigned(right + 1) < image.width && !IsScene(image.At(right + 1, row))) {
+        ++right;
+    }
+    int bottom = row;
+    while (unsigned(bottom + 1) < image.height && !IsScene(image.At(column, bottom + 1))) {
+        ++bottom;
+    }
+    // The panel's own border is a pixel or two outside the scanned row and column.
+    panel.Add(column - 2, row - 2);
+    panel.Add(right, bottom);
+    return panel;
+}
+
+int HorizonRow(const TestSupport::FrameImage& image) {
+    // Just right of the middle the far edge runs level, and nothing else crosses it there.
+    const unsigned left = image.width / 2 + 20;
+    const unsigned band = std::max(8u, image.height / 5);
+    if (left + band > image.width) {
+        return -1;
+    }
+    double above = image.Average(left, 0, band, 1).Luminance();
+    for (unsigned y = 1; y < image.height; ++y) {
+        const double here = image.Average(left, y, band, 1).Luminance();
+        if (here < above - 5.0) {
+            return int(y);
+        }
+        above = here;
+    }
+    return -1;
+}
+
+Rect PathExtent(const TestSupport::FrameImage& image) {
+    Rect path;
+    for (unsigned y = 0; y < image.height; ++y) {
+        for (unsigned x = 0; x < image.width; ++x) {
+            if (IsPathRed(image.At(x, y))) {
+                path.Add(int(x), int(y));
+            }
+        }
+    }
+    return path;
+}
+
+Changes Compare(const TestSupport::FrameImage& a, const TestSupport::FrameImage& b, const Rect& ignored) {
+    Changes changes;
+    if (a.width != b.width || a.height != b.height) {
+        changes.count = -1;
+        return changes;
+    }
+    for (unsigned y = 0; y < a.height; ++y) {
+        for (unsigned x = 0; x < a.width; ++x) {
+            if (ignored.Contains(int(x), int(y))) {
+                continue;
+            }
+            const TestSupport::Pixel p = a.At(x, y);
+            const TestSupport::Pixel q = b.At(x, y);
+            if (std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b) > 40) {
+                ++changes.count;
+                changes.box.Add(int(x), int(y));
+            }
+        }
+    }
+    return changes;
+}
+
+}  // namespace EndToEnd

@@ -1,0 +1,43 @@
+#pragma once
+// What a picture of the running demo shows, judged by colour classes and by where two pictures
+// differ, never by exact pixel values: the sky is bright and bluish, the floor bright and grey
+// (a touch warm), the tweak panel dark, the path drawn in red.
+#include <TestSupport/FrameImage.h>
+
+namespace EndToEnd {
+
+struct Rect {
+    int left = 0, top = 0, right = -1, bottom = -1;  // inclusive; empty when right < left
+    int Width() const { return right - left + 1; }
+    int Height() const { return bottom - top + 1; }
+    bool Empty() const { return right < left || bottom < top; }
+    bool Contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+    void Add(int x, int y);
+};
+
+bool IsSky(const TestSupport::Color& c);
+bool IsFloor(const TestSupport::Color& c);
+bool IsPathRed(const TestSupport::Pixel& p);
+
+// Mean colour of a square of `size` pixels with its top-left corner at (x, y).
+TestSupport::Color Patch(const TestSupport::FrameImage& image, int x, int y, int size = 8);
+
+// The tweak panel: it hangs from the top-left corner, its title bar running along its top edge
+// and its dark body down its left edge; both end where the scene shows again.
+Rect FindPanel(const TestSupport::FrameImage& image);
+
+// The floor's far edge: looking down a band just right of the middle, the first row clearly
+// darker than the sky above it. -1 when there is no such row.
+int HorizonRow(const TestSupport::FrameImage& image);
+
+// The bounding box of the red path pixels.
+Rect PathExtent(const TestSupport::FrameImage& image);
+
+struct Changes {
+    int count = 0;
+    Rect box;
+};
+// Pixels outside `ignored` whose colour differs clearly between the two pictures.
+Changes Compare(const TestSupport::FrameImage& a, const TestSupport::FrameImage& b, const Rect& ignored = Rect{});
+
+}  // namespace EndToEnd
