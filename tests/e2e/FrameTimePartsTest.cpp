@@ -82,6 +82,8 @@ protected:
     CharacterHealthTest() {
         character.curvePoints = {{0, 0, 0}, {100, 0, 0}, {100, 0, 100}};
         character.position = Math::Vector3(50.0f, 0.0f, 0.01f);
+        character.segment = 1;
+        character.forward = Math::Vector3(0.9f, 0.0f, 0.1f);
         character.skinningMatrices.resize(40);
         character.boneTransforms.resize(40);
         character.localPoses.resize(40);
@@ -116,6 +118,18 @@ TEST_F(CharacterHealthTest, CharacterOffThePathOrOffTheGroundIsReported) {
     EXPECT_NE(FrameTime::FindCharacterFaults(character, 0.05f).find("off the ground"), std::string::npos);
     character.position = Math::Vector3(std::nanf(""), 0.0f, 0.0f);
     EXPECT_NE(FrameTime::FindCharacterFaults(character, 0.05f).find("not finite"), std::string::npos);
+}
+
+// Property: the character must face along the step it is on; within 60 degrees passes.
+TEST_F(CharacterHealthTest, HeadingAwayFromThePathStepIsReported) {
+    character.forward = Math::Vector3(0.55f, 0.0f, 0.8f);  // 55.5 degrees off the step along +x
+    EXPECT_EQ(FrameTime::FindCharacterFaults(character, 0.05f), "");
+    character.forward = Math::Vector3(0.45f, 0.0f, 0.8f);  // 60.6 degrees off
+    EXPECT_NE(FrameTime::FindCharacterFaults(character, 0.05f).find("degrees away from the path step 1"),
+              std::string::npos);
+    character.segment = 2;
+    character.forward = Math::Vector3(0.0f, 0.0f, -1.0f);  // backwards along the step towards +z
+    EXPECT_NE(FrameTime::FindCharacterFaults(character, 0.05f).find("180 degrees"), std::string::npos);
 }
 
 }  // namespace

@@ -10,6 +10,9 @@
 namespace FrameTime {
 namespace {
 
+// cos 60 degrees: the most the heading may differ from the direction of the current step.
+constexpr float MaxHeadingCosine = 0.5f;
+
 bool IsFinite(const Math::Vector3& v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
@@ -80,6 +83,19 @@ std::string FindCharacterFaults(const PathCharacter& character, float tolerance)
     if (!(offPath <= tolerance)) {
         faults << "position (" << p.x << ", " << p.z << ") is " << offPath << " units from the path's "
                << character.curvePoints.size() << " samples\n";
+    }
+    // It faces along the step it is on: the heading turns across each step towards the step's
+    // end, and neighbouring steps of the smooth path differ by far less than this.
+    const int segment = character.segment;
+    if (segment >= 1 && segment < static_cast<int>(character.curvePoints.size())) {
+        const Math::Vector3 step = character.curvePoints[segment] - character.curvePoints[segment - 1];
+        const Math::Vector3& forward = character.forward;
+        const float cosine = (forward.x * step.x + forward.z * step.z) /
+                             (std::hypot(forward.x, forward.z) * std::hypot(step.x, step.z));
+        if (!(cosine >= MaxHeadingCosine)) {
+            faults << "it faces " << std::acos(std::clamp(cosine, -1.0f, 1.0f)) * 57.29578f
+                   << " degrees away from the path step " << segment << "\n";
+        }
     }
     return faults.str();
 }
