@@ -24,8 +24,11 @@ TEST_F(CameraTest, HoldingWFliesStraightAhead) {
     const Rect pathBefore = PathExtent(before);
     ASSERT_GT(pathBefore.Width(), 600);
 
+    // Held until the path has grown clearly, however many frames that takes on this machine.
     demo->User().PressKey("w");
-    std::this_thread::sleep_for(1500ms);
+    CaptureUntil("holding-w", [&](const TestSupport::FrameImage& p) {
+        return PathExtent(p).Width() > pathBefore.Width() + 40;
+    });
     demo->User().ReleaseKey("w");
     const TestSupport::FrameImage after = demo->Capture("after-w");
     const Rect pathAfter = PathExtent(after);

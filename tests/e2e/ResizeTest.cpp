@@ -47,7 +47,7 @@ protected:
 
 TEST_F(ResizeTest, WindowOfAnySizeIsDrawnWholeUndistortedWithThePanelInside) {
     const TestSupport::FrameImage start = CaptureUntil("window-1400x800", [](const TestSupport::FrameImage& p) {
-        return HorizonRow(p) > 0 && PathExtent(p).Width() > 600;
+        return HorizonRow(p) > 0 && PathExtent(p).Width() > 600 && FindPanel(p).Width() > 150;
     });
     ASSERT_TRUE(IsSize(start, 1400, 800));
     EXPECT_NEAR(HorizonRow(start), ExpectedHorizonRow(800), 3.0);
