@@ -3,11 +3,14 @@
 using Math::Quaternion;
 using Math::Vector3;
 
-namespace {
-const float kPi = 3.14159265f;
+// q and -q are the same rotation, so results are compared by what they do to vectors.
+static void ExpectSameRotation(const Quaternion& actual, const Quaternion& expected) {
+    for (const Vector3& axis : {Vector3::unit_x, Vector3::unit_y, Vector3::unit_z})
+        ExpectNear(Rotate(actual, axis), ToGlm(Rotate(expected, axis)), 1e-4f);
 }
 
-// Axis-angle construction matches glm::angleAxis; the axis need not be unit length.
+// Axis-angle construction and the RotateX/Y/Z shorthands match glm::angleAxis (axis need not be
+// unit; a zero axis gives the identity), and positive angles turn counter-clockwise.
 TEST(QuaternionAxisAngle, MatchesGlm) {
     RandomInputs random;
     for (int i = 0; i < 50; ++i) {
@@ -18,47 +21,60 @@ TEST(QuaternionAxisAngle, MatchesGlm) {
     ExpectNear(Quaternion::RotateX(0.7f), glm::angleAxis(0.7f, glm::vec3(1, 0, 0)));
     ExpectNear(Quaternion::RotateY(-1.9f), glm::angleAxis(-1.9f, glm::vec3(0, 1, 0)));
     ExpectNear(Quaternion::RotateZ(2.5f), glm::angleAxis(2.5f, glm::vec3(0, 0, 1)));
-}
-
-// Degenerate inputs give the identity rather than NaNs.
-TEST(QuaternionAxisAngle, DegenerateInputsGiveIdentity) {
     ExpectNear(Quaternion(1.0f, Vector3::zero), glm::quat(1, 0, 0, 0), 0.0f);
-    Quaternion zero(Vector3::zero, 0.0f);
-    zero.Normalize();
-    ExpectNear(zero, glm::quat(1, 0, 0, 0), 0.0f);
-}
-
-// Positive angles turn counter-clockwise: a quarter turn about y takes +z to +x.
-TEST(QuaternionRotate, QuarterTurnsFollowRightHandRule) {
     ExpectNear(Rotate(Quaternion(kPi / 2, Vector3::unit_y), Vector3::unit_z), glm::vec3(1, 0, 0));
-    ExpectNear(Rotate(Quaternion::RotateZ(kPi / 2), Vector3::unit_x), glm::vec3(0, 1, 0));
-    ExpectNear(Rotate(Quaternion::RotateX(kPi / 2), Vector3::unit_y), glm::vec3(0, 0, 1));
-    RandomInputs random;
-    for (int i = 0; i < 50; ++i) {
-        const glm::quat q = random.UnitQuaternion();
-        const Vector3 v = random.Vector();
-        ExpectNear(Rotate(FromGlm(q), v), q * ToGlm(v), 1e-4f);
-    }
 }
 
-// a * b applies b first: y turned a quarter about x lands on z, which a turn about z keeps.
-TEST(QuaternionComposition, RightOperandActsFirst) {
-    const Quaternion product = Quaternion::RotateZ(kPi / 2) * Quaternion::RotateX(kPi / 2);
-    ExpectNear(Rotate(product, Vector3::unit_y), glm::vec3(0, 0, 1));
+// Rotating a vector matches glm; a * b applies b first; products of unit quaternions stay unit.
+TEST(QuaternionComposition, RightOperandActsFirstAndStaysUnit) {
+    ExpectNear(Rotate(Quaternion::RotateZ(kPi / 2) * Quaternion::RotateX(kPi / 2), Vector3::unit_y),
+               glm::vec3(0, 0, 1));
     RandomInputs random;
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < 100; ++i) {
         const glm::quat a = random.UnitQuaternion(), b = random.UnitQuaternion();
-        ExpectNear(FromGlm(a) * FromGlm(b), a * b);
-        Quaternion accumulated = FromGlm(a);
-        ExpectNear(accumulated *= FromGlm(b), a * b);
+        const Vector3 v = random.Vector();
+        ExpectNear(Rotate(FromGlm(a), v), a * ToGlm(v), 1e-4f);
+        const Quaternion product = FromGlm(a) * FromGlm(b);
+        ExpectNear(product, a * b);
+        EXPECT_NEAR(Dot(product, product), 1.0f, 1e-5f);
     }
 }
 
-// Composing unit quaternions keeps them unit, so chains of bone rotations do not drift.
-TEST(QuaternionComposition, UnitStaysUnit) {
+// Slerp matches glm's shortest-path slerp whichever hemisphere b lies in, and stays unit.
+TEST(Slerp, MatchesGlmAndStaysUnit) {
     RandomInputs random;
-    for (int i = 0; i < 200; ++i) {
-        const Quaternion q = FromGlm(random.UnitQuaternion()) * FromGlm(random.UnitQuaternion());
-        EXPECT_NEAR(Dot(q, q), 1.0f, 1e-5f);
+    for (int i = 0; i < 100; ++i) {
+        const glm::quat a = random.UnitQuaternion(), b = random.UnitQuaternion();
+        for (float t = 0.0f; t <= 1.0f; t += 0.125f) {
+            const Quaternion result = Slerp(FromGlm(a), FromGlm(b), t);
+            ExpectNear(result, glm::slerp(a, b, t), 1e-4f);
+            EXPECT_NEAR(Dot(result, result), 1.0f, 1e-5f);
+        }
+    }
+}
+
+// Ends reproduce the inputs, and b stored in the opposite hemisphere still takes the shorter arc:
+// from 0.3 to 2.9 radians about y the turn at t is 0.3 + 2.6 t either way.
+TEST(Slerp, EndsAndOppositeHemisphere) {
+    const Quaternion a = Quaternion::RotateY(0.3f), b = Quaternion::RotateY(2.9f);
+    ExpectNear(Slerp(a, -b, 0.0f), ToGlm(a));
+    ExpectSameRotation(Slerp(a, -b, 1.0f), b);
+    for (float t = 0.0f; t <= 1.0f; t += 0.1f) {
+        ExpectSameRotation(Slerp(a, b, t), Quaternion::RotateY(0.3f + 2.6f * t));
+        ExpectSameRotation(Slerp(a, -b, t), Quaternion::RotateY(0.3f + 2.6f * t));
+    }
+}
+
+// Equal or nearly equal inputs, where sin(theta) vanishes, still give finite unit rotations between.
+TEST(Slerp, NearlyEqualInputsStayFinite) {
+    const Quaternion a = Quaternion(1.1f, Vector3(0, 1, 1));
+    ExpectNear(Slerp(a, a, 0.5f), ToGlm(a));
+    for (const float angle : {1e-3f, 0.06f}) {
+        const Quaternion b = Quaternion::RotateX(angle) * a;
+        for (float t = 0.0f; t <= 1.0f; t += 0.25f) {
+            const Quaternion result = Slerp(a, b, t);
+            EXPECT_NEAR(Dot(result, result), 1.0f, 1e-6f);
+            ExpectSameRotation(result, Quaternion::RotateX(angle * t) * a);
+        }
     }
 }
