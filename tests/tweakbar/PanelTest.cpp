@@ -1,0 +1,92 @@
+// The panel: entries laid out top to bottom in the order added, and working them with the mouse
+// and keyboard writes straight into the bound variables, within each float's min, max and step.
+#include "TweakBarTestSupport.h"
+
+namespace TweakBarTest {
+namespace {
+
+using Panel = LibraryTest;
+
+// Hand-computed from ImGui's default style and 7 x 13 px font: the corner at (10, 10); a 19 px
+// title bar and 8 px padding put the first row at y = 37, rows 23 px apart; values start after
+// padding, the widest name ("Speed_Walk_Start", 112 px) and 8 px spacing, at x = 138.
+TEST_F(Panel, EntriesAreLaidOutInRowsInTheOrderAdded) {
+    DemoBar demo;
+    PanelDriver driver(window, demo.bar);
+    const char* rows[] = {"AnimationClips", "WeaponTypes", "DeltaTime", "Speed", "Speed_Walk_Start"};
+    for (int row = 0; row < 5; ++row) {
+        const TwRect value = ValueRect(demo.bar, rows[row]);
+        EXPECT_EQ(value.x, 138.0f) << rows[row];
+        EXPECT_EQ(value.y, 37.0f + 23.0f * static_cast<float>(row)) << rows[row];
+    }
+    EXPECT_EQ(TwGetBarRect(demo.bar).x, 10.0f);
+}
+
+TEST_F(Panel, ChoosingFromADropDownWritesThatRowsValue) {
+    DemoBar demo;
+    PanelDriver driver(window, demo.bar);
+    driver.Choose("WeaponTypes", 3);
+    EXPECT_EQ(demo.weaponIndex, 3);
+    EXPECT_EQ(demo.clipIndex, 5);
+    driver.Choose("AnimationClips", 14);  // all fifteen listed without scrolling
+    EXPECT_EQ(demo.clipIndex, 14);
+}
+
+TEST_F(Panel, FloatsMoveByTheirStepAndStayWithinMinAndMax) {
+    DemoBar demo;
+    PanelDriver driver(window, demo.bar);
+    driver.Plus("Speed");
+    EXPECT_EQ(demo.speed, 1.5f);
+    for (int i = 0; i < 4; ++i) driver.Minus("Speed");
+    EXPECT_EQ(demo.speed, 0.0f);
+    driver.Plus("DeltaTime");
+    EXPECT_FLOAT_EQ(demo.deltaTime, 0.023f);
+    driver.Type("Speed", "42.25");
+    EXPECT_EQ(demo.speed, 42.25f);
+    driver.Type("Speed", "500");
+    EXPECT_EQ(demo.speed, 300.0f);
+    driver.Type("DeltaTime", "-3");
+    EXPECT_EQ(demo.deltaTime, 0.0f);
+    EXPECT_EQ(demo.speedWalkStart, 1.0f);
+}
+
+// A deleted bar leaves the others, its pixels vanish, and its pointer is refused afterwards.
+TEST_F(Panel, DeletingABarRemovesOnlyIt) {
+    const unsigned char clear[3] = {51, 153, 230};
+    glClearColor(51 / 255.0f, 153 / 255.0f, 230 / 255.0f, 1.0f);
+    DemoBar demo;
+    TwBar* kept = TwNewBar("Kept");
+    PanelDriver driver(window, demo.bar);
+    glClear(GL_COLOR_BUFFER_BIT);
+    driver.Frames(1);
+    const TwRect panel = TwGetBarRect(demo.bar);
+    EXPECT_GT(FractionNotOfColour(panel, clear), 0.95);
+    EXPECT_EQ(FractionNotOfColour(TwRect{600, 300, 600, 400}, clear), 0.0);
+
+    ASSERT_EQ(TwDeleteBar(demo.bar), 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    driver.Frames(1);
+    EXPECT_EQ(FractionNotOfColour(TwRect{panel.x, panel.y, 20, panel.height}, clear), 0.0);
+    EXPECT_EQ(TwGetBarByName("Tovrin_Stage1"), nullptr);
+    EXPECT_EQ(TwGetBarByName("Kept"), kept);
+    EXPECT_EQ(TwAddVarRW(demo.bar, "late", TW_TYPE_FLOAT, &demo.speed, nullptr), 0);
+    EXPECT_EQ(TwDeleteBar(demo.bar), 0);
+    EXPECT_TRUE(LastErrorMentions("not a live bar"));
+}
+
+// Entries the panel cannot show are refused and leave the bar as it was.
+TEST_F(Panel, UnshowableEntriesAreRefused) {
+    DemoBar demo;
+    float other = 0;
+    EXPECT_EQ(TwNewBar("Tovrin_Stage1"), nullptr);
+    EXPECT_EQ(TwAddVarRW(demo.bar, "Speed", TW_TYPE_FLOAT, &other, nullptr), 0);
+    EXPECT_EQ(TwAddVarRW(demo.bar, "Double", static_cast<TwType>(13), &other, nullptr), 0);
+    EXPECT_TRUE(LastErrorMentions("type 13"));
+    EXPECT_EQ(TwAddVarRW(demo.bar, "Nothing", TW_TYPE_FLOAT, nullptr, nullptr), 0);
+    const TwEnumVal unlabelled[] = {{0, "A"}, {1, nullptr}};
+    EXPECT_EQ(TwDefineEnum("Unlabelled", unlabelled, 2), TW_TYPE_UNDEF);
+    EXPECT_EQ(TwGetBarVars(demo.bar).size(), 5u);
+}
+
+}  // namespace
+}  // namespace TweakBarTest
