@@ -1,5 +1,6 @@
-// Registering asset files: what each outcome returns and says on stderr, paths with either
-// separator, and a name registered again showing its new resource.
+// Registering asset files: good files load silently, read with either path separator; a missing
+// file, contents of the wrong kind or a missing name are refused with the path on stderr, and the
+// name keeps whatever it showed before.
 #include <algorithm>
 
 #include "SceneFixture.h"
@@ -7,112 +8,58 @@
 namespace RenderTest {
 namespace {
 
+using RenderInterface::Renderer;
 using RenderInterface::ResourceResult;
-using TestSupport::FrameImage;
-
-std::size_t Occurrences(const std::string& text, const std::string& part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-    return count;
-}
-
-std::string WithBackslashes(std::string path) {
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
 
 class Resources : public SceneTest {
 protected:
-    // Registers under `name`, returning the result and what was printed on stderr.
-    template <typename Registration>
-    std::pair<ResourceResult, std::string> Capture(Registration registration) {
+    // The result of a registration and how often `path` appears in what it printed on stderr.
+    std::pair<ResourceResult, std::size_t> Register(ResourceResult (Renderer::*registration)(const char*, const char*),
+                                                    const std::string& path, const char* name = "thing") {
         ::testing::internal::CaptureStderr();
-        const ResourceResult result = registration();
-        return {result, ::testing::internal::GetCapturedStderr()};
+        const ResourceResult result = (gl.Get()->*registration)(path.c_str(), name);
+        const std::string printed = ::testing::internal::GetCapturedStderr();
+        std::size_t count = 0;
+        for (std::size_t at = printed.find(path); at != std::string::npos; at = printed.find(path, at + 1)) ++count;
+        return {result, path.empty() ? printed.size() : count};
     }
 };
 
-TEST_F(Resources, GoodFilesLoadSilently) {
-    const std::string mesh = WriteTestFile("box.mesh", Assets::WriteMesh(MakeBox(Math::Vector3(1, 1, 1), {1, 2, 3, 255})));
+TEST_F(Resources, GoodFilesLoadSilentlyWithEitherSeparator) {
+    std::string mesh = WriteTestFile("box.mesh", Assets::WriteMesh(MakeBox(Math::Vector3(1, 1, 1), {1, 2, 3, 255})));
+    std::replace(mesh.begin(), mesh.end(), '/', '\\');
     const std::string sky = WriteTestFile("sky.dds", Assets::WriteCubeMapDds(MakeFaceColoredCubeMap(4, {})));
     const std::string skeleton = WriteTestFile("one.ske", Assets::WriteSkeleton(MakeFlatSkeleton(1)));
-    EXPECT_EQ(Capture([&] { return gl->RegisterModel(mesh.c_str(), "box"); }),
-              std::make_pair(ResourceResult::Loaded, std::string()));
-    EXPECT_EQ(Capture([&] { return gl->RegisterTexture(sky.c_str(), "sky"); }),
-              std::make_pair(ResourceResult::Loaded, std::string()));
-    EXPECT_EQ(Capture([&] { return gl->RegisterSkeleton(skeleton.c_str(), "one"); }),
-              std::make_pair(ResourceResult::Loaded, std::string()));
+    EXPECT_EQ(Register(&Renderer::RegisterModel, mesh), std::make_pair(ResourceResult::Loaded, std::size_t{0}));
+    EXPECT_EQ(Register(&Renderer::RegisterTexture, sky), std::make_pair(ResourceResult::Loaded, std::size_t{0}));
+    EXPECT_EQ(Register(&Renderer::RegisterSkeleton, skeleton), std::make_pair(ResourceResult::Loaded, std::size_t{0}));
 }
 
-TEST_F(Resources, MissingFileIsReportedOnceWithItsPath) {
-    const std::string path = TestDirectory() + "/absent.mesh";
-    for (auto registration : {&RenderInterface::Renderer::RegisterModel, &RenderInterface::Renderer::RegisterTexture,
-                              &RenderInterface::Renderer::RegisterSkeleton,
-                              &RenderInterface::Renderer::RegisterAnimation}) {
-        const auto [result, message] = Capture([&] { return (gl.Get()->*registration)(path.c_str(), "absent"); });
-        EXPECT_EQ(result, ResourceResult::FileNotFound);
-        EXPECT_EQ(Occurrences(message, path), 1u) << message;
-    }
-}
-
-TEST_F(Resources, ContentsOfTheWrongKindAreRefusedAsBadFormat) {
+TEST_F(Resources, RefusalsAreReportedOnceWithTheirPath) {
+    const std::string absent = TestDirectory() + "/absent.mesh";
+    for (auto registration : {&Renderer::RegisterModel, &Renderer::RegisterTexture, &Renderer::RegisterSkeleton,
+                              &Renderer::RegisterAnimation})
+        EXPECT_EQ(Register(registration, absent), std::make_pair(ResourceResult::FileNotFound, std::size_t{1}));
     const std::string mesh = WriteTestFile("box.mesh", Assets::WriteMesh(MakeBox(Math::Vector3(1, 1, 1), {})));
     const std::string garbage = WriteTestFile("garbage.dds", Assets::Bytes(100, 0x5a));
-    for (const std::string& path : {mesh, garbage}) {
-        const auto [result, message] = Capture([&] { return gl->RegisterTexture(path.c_str(), "sky"); });
-        EXPECT_EQ(result, ResourceResult::BadFormat) << path;
-        EXPECT_EQ(Occurrences(message, path), 1u) << message;
-    }
-    const auto [result, message] = Capture([&] { return gl->RegisterModel(garbage.c_str(), "box"); });
-    EXPECT_EQ(result, ResourceResult::BadFormat);
-    EXPECT_EQ(Occurrences(message, garbage), 1u) << message;
+    EXPECT_EQ(Register(&Renderer::RegisterTexture, mesh), std::make_pair(ResourceResult::BadFormat, std::size_t{1}));
+    EXPECT_EQ(Register(&Renderer::RegisterModel, garbage), std::make_pair(ResourceResult::BadFormat, std::size_t{1}));
+    EXPECT_EQ(Register(&Renderer::RegisterModel, "").first, ResourceResult::BadName);
+    EXPECT_EQ(Register(&Renderer::RegisterModel, mesh, "").first, ResourceResult::BadName);
+    EXPECT_EQ(gl->RegisterModel(nullptr, nullptr), ResourceResult::BadName);
 }
 
-TEST_F(Resources, MissingPathOrNameIsABadName) {
-    const std::string mesh = WriteTestFile("box.mesh", Assets::WriteMesh(MakeBox(Math::Vector3(1, 1, 1), {})));
-    EXPECT_EQ(Capture([&] { return gl->RegisterModel(nullptr, "box"); }).first, ResourceResult::BadName);
-    EXPECT_EQ(Capture([&] { return gl->RegisterModel("", "box"); }).first, ResourceResult::BadName);
-    EXPECT_EQ(Capture([&] { return gl->RegisterModel(mesh.c_str(), nullptr); }).first, ResourceResult::BadName);
-    EXPECT_EQ(Capture([&] { return gl->RegisterTexture(mesh.c_str(), ""); }).first, ResourceResult::BadName);
-    EXPECT_FALSE(Capture([&] { return gl->RegisterModel(mesh.c_str(), ""); }).second.empty());
-}
-
-TEST_F(Resources, BackslashPathsAreRead) {
-    const std::string mesh = WriteTestFile("box.mesh", Assets::WriteMesh(MakeBox(Math::Vector3(1, 1, 1), {})));
-    EXPECT_EQ(gl->RegisterModel(WithBackslashes(mesh).c_str(), "box"), ResourceResult::Loaded);
-}
-
-class Replacement : public SceneTest {
-protected:
-    void SetUp() override {
-        SceneTest::SetUp();
-        LookFrom(Math::Vector3(0, 0, 8), Math::Vector3(0, 0, -1));
-        box.SetModelName("box");
-        gl->Register(&box);
-    }
-    void TearDown() override { gl->UnRegister(&box); }
-    TestSupport::Color Centre() { return gl.RenderAndRead().Average(75, 55, 10, 10); }
-
+TEST_F(Resources, AFailedRegistrationKeepsTheEarlierResource) {
+    LookFrom(Math::Vector3(0, 0, 8), Math::Vector3(0, 0, -1));
     RenderInterface::Model3D box;
-};
-
-TEST_F(Replacement, RegisteringANameAgainShowsTheNewResource) {
-    RegisterMesh("box", MakeBox(Math::Vector3(1, 1, 1), {230, 20, 20, 255}));
-    const TestSupport::Color first = Centre();
-    RegisterMesh("box", MakeBox(Math::Vector3(1, 1, 1), {20, 20, 230, 255}));
-    const TestSupport::Color second = Centre();
-    EXPECT_GT(first.r, first.b + 50.0);
-    EXPECT_GT(second.b, second.r + 50.0);
-}
-
-TEST_F(Replacement, AFailedRegistrationKeepsTheEarlierResource) {
+    box.SetModelName("box");
+    gl->Register(&box);
     RegisterMesh("box", MakeBox(Math::Vector3(1, 1, 1), {230, 20, 20, 255}));
     const std::string garbage = WriteTestFile("garbage.mesh", Assets::Bytes(64, 0x11));
-    ::testing::internal::CaptureStderr();
-    EXPECT_EQ(gl->RegisterModel(garbage.c_str(), "box"), ResourceResult::BadFormat);
-    ::testing::internal::GetCapturedStderr();
-    const TestSupport::Color after = Centre();
+    EXPECT_EQ(Register(&Renderer::RegisterModel, garbage, "box").first, ResourceResult::BadFormat);
+    const TestSupport::Color after = gl.RenderAndRead().Average(75, 55, 10, 10);
     EXPECT_GT(after.r, after.b + 50.0);
+    gl->UnRegister(&box);
 }
 
 }  // namespace
