@@ -8,8 +8,6 @@ namespace {
 using RenderInterface::DebugRenderSpace;
 using TestSupport::FrameImage;
 
-const Math::Vector3 Eye(0, 0, 10);
-const Math::Vector3 Forward(0, 0, -1);
 const Math::Vector4 Green(0, 1, 0, 1);
 const Math::Vector4 Magenta(1, 0, 1, 1);
 
@@ -17,17 +15,16 @@ class DebugDrawing : public SceneTest {
 protected:
     void SetUp() override {
         SceneTest::SetUp();
-        LookFrom(Eye, Forward);
+        LookFrom(Math::Vector3(0, 0, 10), Math::Vector3(0, 0, -1));
         RegisterMesh("box", MakeBox(Math::Vector3(1.5f, 1.5f, 1.5f), Rgba{128, 128, 128, 255}));
         box.SetModelName("box");
-        gl->Register(&box);
+        Show(box);
     }
-    void TearDown() override { gl->UnRegister(&box); }
 
     // Whether a pixel next to where glm projects the world point (a line may be rasterised one
     // pixel off) shows the colour.
-    static bool Shows(const FrameImage& frame, const Math::Vector3& world, const Math::Vector4& color) {
-        const Math::Vector2 p = ProjectWithGlm(Eye, Forward, 0.7853982f, frame.width, frame.height, world);
+    bool Shows(const FrameImage& frame, const Math::Vector3& world, const Math::Vector4& color) const {
+        const Math::Vector2 p = Project(frame, world);
         for (int dy = -1; dy <= 1; ++dy) {
             for (int dx = -1; dx <= 1; ++dx) {
                 const TestSupport::Pixel pixel = frame.At(static_cast<unsigned>(static_cast<int>(p.x) + dx),
@@ -68,11 +65,9 @@ TEST_F(DebugDrawing, SpheresAreThreeCirclesAroundTheirCentre) {
     const FrameImage frame = gl.RenderAndRead();
     // Seen along -z, the circle around z is a ring of radius 2 and the other two are its vertical
     // and horizontal diameters; the quarters between them are empty inside the ring.
-    for (const Math::Vector3& onCircle : {Math::Vector3(1.41421f, 1.41421f, 0), Math::Vector3(0, 1, 0),
-                                          Math::Vector3(-1, 0, 0)})
-        EXPECT_TRUE(Shows(frame, onCircle, Green));
-    EXPECT_FALSE(Shows(frame, Math::Vector3(1, 1, 0), Green));
-    EXPECT_FALSE(Shows(frame, Math::Vector3(-0.7f, -0.7f, 0), Green));
+    for (const auto& [x, y, drawn] : {std::tuple{1.41421f, 1.41421f, true}, {0.0f, 1.0f, true}, {-1.0f, 0.0f, true},
+                                      {1.0f, 1.0f, false}, {-0.7f, -0.7f, false}})
+        EXPECT_EQ(Shows(frame, Math::Vector3(x, y, 0), Green), drawn) << x << "," << y;
 }
 
 TEST_F(DebugDrawing, UnknownSpaceIsReportedOnceAndDrawnInTheWorld) {
@@ -81,8 +76,8 @@ TEST_F(DebugDrawing, UnknownSpaceIsReportedOnceAndDrawnInTheWorld) {
     HorizontalLine(0.6f, -3, Green, static_cast<DebugRenderSpace>(7));
     const std::string message = ::testing::internal::GetCapturedStderr();
     const FrameImage frame = gl.RenderAndRead();
-    EXPECT_FALSE(Shows(frame, Math::Vector3(0, 0.5f, -3), Green));
-    EXPECT_TRUE(Shows(frame, Math::Vector3(-3.5f, 0.5f, -3), Green));
+    EXPECT_FALSE(Shows(frame, Math::Vector3(0, 0.5f, -3), Green)) << "not depth-tested";
+    EXPECT_TRUE(Shows(frame, Math::Vector3(-3.5f, 0.5f, -3), Green)) << "not drawn";
     EXPECT_NE(message.find("7"), std::string::npos);
     EXPECT_EQ(message.find('\n'), message.size() - 1) << message;
 }

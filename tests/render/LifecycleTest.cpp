@@ -1,15 +1,11 @@
 // Creating the renderer: a current OpenGL 3.3 core context on the window it is given, sized from
-// the config; a clean refusal (null and a message) where no such context can be made; and a
-// destroy that forgets the skeletons registered through the renderer.
+// the config, and a clean refusal (null and a message) where no such context can be made.
 #include <epoxy/gl.h>
 
 #include "SceneFixture.h"
 
 namespace RenderTest {
 namespace {
-
-using RenderInterface::CreateRenderSystem;
-using RenderInterface::RenderConfig;
 
 TEST(RendererLifecycle, DeviceIsTheCurrentCoreContextSizedFromTheConfig) {
     TestSupport::OffscreenRenderer gl(96, 40);
@@ -31,23 +27,12 @@ TEST(RendererLifecycle, WindowsWithoutOpenGlAreRefusedWithAMessage) {
     SDL_Window* window = SDL_CreateWindow("t", 0, 0, 32, 32, SDL_WINDOW_HIDDEN);
     for (SDL_Window* candidate : {window, static_cast<SDL_Window*>(nullptr)}) {
         ::testing::internal::CaptureStderr();
-        EXPECT_EQ(CreateRenderSystem(RenderConfig{}, candidate), nullptr);
+        EXPECT_EQ(RenderInterface::CreateRenderSystem({}, candidate), nullptr);
         EXPECT_NE(::testing::internal::GetCapturedStderr().find(candidate ? "SDL_WINDOW_OPENGL" : "window"),
                   std::string::npos);
     }
     SDL_DestroyWindow(window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-}
-
-TEST(RendererLifecycle, DestroyingTheRendererForgetsSkeletons) {
-    {
-        TestSupport::OffscreenRenderer gl(32, 32);
-        ASSERT_TRUE(gl);
-        const std::string path = WriteTestFile("two.ske", Assets::WriteSkeleton(MakeFlatSkeleton(2)));
-        ASSERT_EQ(gl->RegisterSkeleton(path.c_str(), "two"), RenderInterface::ResourceResult::Loaded);
-        ASSERT_EQ(RenderInterface::AnimationController::GetBoneCount("two"), 2);
-    }
-    EXPECT_EQ(RenderInterface::AnimationController::GetBoneCount("two"), 0);
 }
 
 }  // namespace

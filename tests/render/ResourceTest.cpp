@@ -1,6 +1,5 @@
 // Registering asset files: good files load silently, read with either path separator; a missing
-// file, contents of the wrong kind or a missing name are refused with the path on stderr, and the
-// name keeps whatever it showed before.
+// file, contents of the wrong kind or a missing name are refused with the path on stderr.
 #include <algorithm>
 
 #include "SceneFixture.h"
@@ -47,19 +46,6 @@ TEST_F(Resources, RefusalsAreReportedOnceWithTheirPath) {
     EXPECT_EQ(Register(&Renderer::RegisterModel, "").first, ResourceResult::BadName);
     EXPECT_EQ(Register(&Renderer::RegisterModel, mesh, "").first, ResourceResult::BadName);
     EXPECT_EQ(gl->RegisterModel(nullptr, nullptr), ResourceResult::BadName);
-}
-
-TEST_F(Resources, AFailedRegistrationKeepsTheEarlierResource) {
-    LookFrom(Math::Vector3(0, 0, 8), Math::Vector3(0, 0, -1));
-    RenderInterface::Model3D box;
-    box.SetModelName("box");
-    gl->Register(&box);
-    RegisterMesh("box", MakeBox(Math::Vector3(1, 1, 1), {230, 20, 20, 255}));
-    const std::string garbage = WriteTestFile("garbage.mesh", Assets::Bytes(64, 0x11));
-    EXPECT_EQ(Register(&Renderer::RegisterModel, garbage, "box").first, ResourceResult::BadFormat);
-    const TestSupport::Color after = gl.RenderAndRead().Average(75, 55, 10, 10);
-    EXPECT_GT(after.r, after.b + 50.0);
-    gl->UnRegister(&box);
 }
 
 }  // namespace

@@ -6,45 +6,32 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 namespace RenderTest {
-namespace {
 
-void AddQuad(Assets::MeshData& mesh, const Math::Vector3& normal, const Math::Vector3 corners[4], Rgba color,
-             bool skinned, std::uint8_t bone) {
-    const auto first = static_cast<std::uint32_t>(mesh.vertices.size());
-    for (int i = 0; i < 4; ++i) {
-        Assets::MeshVertex v;
-        v.position = corners[i];
-        v.normal = normal;
-        v.color = color;
-        if (skinned) v.boneIndices = {bone, 0, 0, 0};
-        mesh.vertices.push_back(v);
+static void AddBox(Assets::MeshData& mesh, const Math::Vector3& center, const Math::Vector3& h, Rgba color, bool skinned,
+            std::uint8_t bone) {
+    const Math::Vector3 axes[3] = {Math::Vector3::unit_x, Math::Vector3::unit_y, Math::Vector3::unit_z};
+    const auto Scaled = [&h](const Math::Vector3& a) { return Math::Vector3(a.x * h.x, a.y * h.y, a.z * h.z); };
+    for (int axis = 0; axis < 3; ++axis) {
+        for (const float sign : {1.0f, -1.0f}) {
+            // u x v is the normal, so the corners below run counter-clockwise seen from outside.
+            const Math::Vector3 normal = axes[axis] * sign, u = axes[(axis + 1) % 3] * sign, v = axes[(axis + 2) % 3];
+            const auto first = static_cast<std::uint32_t>(mesh.vertices.size());
+            for (const auto& [a, b] : {std::pair{-1.0f, -1.0f}, {1.0f, -1.0f}, {1.0f, 1.0f}, {-1.0f, 1.0f}}) {
+                Assets::MeshVertex vertex;
+                vertex.position = center + Scaled(normal + u * a + v * b);
+                vertex.normal = normal;
+                vertex.color = color;
+                if (skinned) vertex.boneIndices = {bone, 0, 0, 0};
+                mesh.vertices.push_back(vertex);
+            }
+            for (std::uint32_t index : {0u, 1u, 2u, 0u, 2u, 3u}) mesh.indices.push_back(first + index);
+        }
     }
-    for (std::uint32_t index : {0u, 1u, 2u, 0u, 2u, 3u}) mesh.indices.push_back(first + index);
 }
 
-void AddBox(Assets::MeshData& mesh, const Math::Vector3& center, const Math::Vector3& h, Rgba color,
-            bool skinned, std::uint8_t bone) {
-    const auto P = [&](float x, float y, float z) { return center + Math::Vector3(x * h.x, y * h.y, z * h.z); };
-    const Math::Vector3 px[4] = {P(1, -1, 1), P(1, -1, -1), P(1, 1, -1), P(1, 1, 1)};
-    const Math::Vector3 nx[4] = {P(-1, -1, -1), P(-1, -1, 1), P(-1, 1, 1), P(-1, 1, -1)};
-    const Math::Vector3 py[4] = {P(-1, 1, 1), P(1, 1, 1), P(1, 1, -1), P(-1, 1, -1)};
-    const Math::Vector3 ny[4] = {P(-1, -1, -1), P(1, -1, -1), P(1, -1, 1), P(-1, -1, 1)};
-    const Math::Vector3 pz[4] = {P(-1, -1, 1), P(1, -1, 1), P(1, 1, 1), P(-1, 1, 1)};
-    const Math::Vector3 nz[4] = {P(1, -1, -1), P(-1, -1, -1), P(-1, 1, -1), P(1, 1, -1)};
-    AddQuad(mesh, Math::Vector3(1, 0, 0), px, color, skinned, bone);
-    AddQuad(mesh, Math::Vector3(-1, 0, 0), nx, color, skinned, bone);
-    AddQuad(mesh, Math::Vector3(0, 1, 0), py, color, skinned, bone);
-    AddQuad(mesh, Math::Vector3(0, -1, 0), ny, color, skinned, bone);
-    AddQuad(mesh, Math::Vector3(0, 0, 1), pz, color, skinned, bone);
-    AddQuad(mesh, Math::Vector3(0, 0, -1), nz, color, skinned, bone);
-}
-
-}  // namespace
-
-Assets::MeshData MakeBox(const Math::Vector3& halfExtents, Rgba color, bool skinned, std::uint8_t bone) {
+Assets::MeshData MakeBox(const Math::Vector3& halfExtents, Rgba color) {
     Assets::MeshData mesh;
-    mesh.skinned = skinned;
-    AddBox(mesh, Math::Vector3::zero, halfExtents, color, skinned, bone);
+    AddBox(mesh, Math::Vector3::zero, halfExtents, color, false, 0);
     return mesh;
 }
 
@@ -60,21 +47,16 @@ Assets::MeshData MakeTwoBoneColumn(const Math::Vector3& halfExtents, Rgba lower,
 Assets::CubeMapData MakeFaceColoredCubeMap(std::uint32_t size, const std::array<Rgba, 6>& faceColors) {
     Assets::CubeMapData cubeMap;
     cubeMap.size = size;
-    for (std::size_t face = 0; face < 6; ++face) {
-        for (std::uint32_t texel = 0; texel < size * size; ++texel) {
+    for (std::size_t face = 0; face < 6; ++face)
+        for (std::uint32_t texel = 0; texel < size * size; ++texel)
             cubeMap.faces[face].insert(cubeMap.faces[face].end(), faceColors[face].begin(), faceColors[face].end());
-        }
-    }
     return cubeMap;
 }
 
 Assets::SkeletonData MakeFlatSkeleton(int count) {
     Assets::SkeletonData skeleton;
-    for (int i = 0; i < count; ++i) {
-        Assets::BoneData bone;
-        bone.name = "bone" + std::to_string(i);
-        skeleton.bones.push_back(bone);
-    }
+    skeleton.bones.resize(static_cast<std::size_t>(count));
+    for (std::size_t i = 0; i < skeleton.bones.size(); ++i) skeleton.bones[i].name = "bone" + std::to_string(i);
     return skeleton;
 }
 
@@ -82,12 +64,9 @@ Math::Vector2 ProjectWithGlm(const Math::Vector3& eye, const Math::Vector3& forw
                              unsigned height, const Math::Vector3& point) {
     const glm::vec3 from(eye.x, eye.y, eye.z);
     const glm::mat4 view = glm::lookAt(from, from + glm::vec3(forward.x, forward.y, forward.z), glm::vec3(0, 1, 0));
-    const glm::mat4 projection =
-        glm::perspective(fovY, static_cast<float>(width) / static_cast<float>(height), 0.1f, 1000.0f);
+    const glm::mat4 projection = glm::perspective(fovY, float(width) / float(height), 0.1f, 1000.0f);
     const glm::vec4 clip = projection * view * glm::vec4(point.x, point.y, point.z, 1.0f);
-    const glm::vec2 ndc = glm::vec2(clip) / clip.w;
-    return Math::Vector2((ndc.x * 0.5f + 0.5f) * static_cast<float>(width),
-                         (0.5f - ndc.y * 0.5f) * static_cast<float>(height));
+    return Math::Vector2((clip.x / clip.w * 0.5f + 0.5f) * float(width), (0.5f - clip.y / clip.w * 0.5f) * float(height));
 }
 
 std::string TestDirectory() {
@@ -105,27 +84,31 @@ std::string WriteTestFile(const std::string& name, const Assets::Bytes& bytes) {
     return path;
 }
 
-void SceneTest::RegisterMesh(const std::string& name, const Assets::MeshData& mesh) {
-    const std::string path = WriteTestFile(name + ".mesh", Assets::WriteMesh(mesh));
-    ASSERT_EQ(gl->RegisterModel(path.c_str(), name.c_str()), RenderInterface::ResourceResult::Loaded);
+void SceneTest::RegisterFile(const std::string& file, const Assets::Bytes& bytes, const std::string& name,
+                             Registration registration) {
+    const std::string path = WriteTestFile(file, bytes);
+    ASSERT_EQ((gl.Get()->*registration)(path.c_str(), name.c_str()), RenderInterface::ResourceResult::Loaded);
 }
 
-void SceneTest::RegisterCubeMap(const std::string& name, const Assets::CubeMapData& cubeMap) {
-    const std::string path = WriteTestFile(name + ".dds", Assets::WriteCubeMapDds(cubeMap));
-    ASSERT_EQ(gl->RegisterTexture(path.c_str(), name.c_str()), RenderInterface::ResourceResult::Loaded);
-}
-
-void SceneTest::RegisterSkeleton(const std::string& name, const Assets::SkeletonData& skeleton) {
-    const std::string path = WriteTestFile(name + ".ske", Assets::WriteSkeleton(skeleton));
-    ASSERT_EQ(gl->RegisterSkeleton(path.c_str(), name.c_str()), RenderInterface::ResourceResult::Loaded);
-}
-
-RenderInterface::CameraView* SceneTest::LookFrom(const Math::Vector3& eye, const Math::Vector3& forward, float fovY) {
+RenderInterface::CameraView* SceneTest::LookFrom(const Math::Vector3& from, const Math::Vector3& along, float fov) {
+    eye = from;
+    forward = along;
+    fovY = fov;
     RenderInterface::CameraView* view = gl->CreateView(160, 120, 0.1f, 1000.0f, fovY);
     view->GetCamera().SetPosition(eye);
     view->GetCamera().SetForward(forward);
     view->GetCamera().SetUp(Math::Vector3::unit_y);
     return view;
+}
+
+Math::Vector2 SceneTest::Project(const TestSupport::FrameImage& frame, const Math::Vector3& world) const {
+    return ProjectWithGlm(eye, forward, fovY, frame.width, frame.height, world);
+}
+
+TestSupport::Color SceneTest::Around(const TestSupport::FrameImage& frame, const Math::Vector3& world,
+                                     unsigned radius) const {
+    const Math::Vector2 p = Project(frame, world);
+    return frame.Average(unsigned(p.x) - radius, unsigned(p.y) - radius, 2 * radius + 1, 2 * radius + 1);
 }
 
 }  // namespace RenderTest

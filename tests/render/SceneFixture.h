@@ -3,6 +3,7 @@
 // registered through the renderer, and a camera placed by hand.
 #include <array>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -13,11 +14,9 @@ namespace RenderTest {
 
 using Rgba = std::array<std::uint8_t, 4>;
 
-// An axis-aligned box around the origin with outward normals, counter-clockwise faces and one
-// sRGB colour. A skinned box binds every vertex wholly to `bone`.
-Assets::MeshData MakeBox(const Math::Vector3& halfExtents, Rgba color, bool skinned = false, std::uint8_t bone = 0);
-// A box whose upper half (y > 0) is bound to bone 1 and lower half to bone 0: a two-bone column
-// of 2 * halfExtents, split at y = 0 with a gap so each half is a closed box of its own.
+// An axis-aligned box around the origin, outward normals, counter-clockwise faces, one sRGB colour.
+Assets::MeshData MakeBox(const Math::Vector3& halfExtents, Rgba color);
+// A column of 2 * halfExtents split at y = 0 into two closed boxes: the lower bound to bone 0, the upper to bone 1.
 Assets::MeshData MakeTwoBoneColumn(const Math::Vector3& halfExtents, Rgba lower, Rgba upper);
 // A cube map whose every face is one colour, faces in the order +x, -x, +y, -y, +z, -z.
 Assets::CubeMapData MakeFaceColoredCubeMap(std::uint32_t size, const std::array<Rgba, 6>& faceColors);
@@ -39,16 +38,39 @@ protected:
     SceneTest() : gl(160, 120) {}
 
     void SetUp() override { ASSERT_TRUE(gl) << "no OpenGL 3.3 core context"; }
+    void TearDown() override {
+        for (RenderInterface::Renderable* object : shown) gl->UnRegister(object);
+    }
+    // Registers a scene object until the end of the test.
+    void Show(RenderInterface::Renderable& object) {
+        gl->Register(&object);
+        shown.push_back(&object);
+    }
 
-    // Writes the mesh to a file and registers it under `name`; fails the test if it is refused.
-    void RegisterMesh(const std::string& name, const Assets::MeshData& mesh);
-    void RegisterCubeMap(const std::string& name, const Assets::CubeMapData& cubeMap);
-    void RegisterSkeleton(const std::string& name, const Assets::SkeletonData& skeleton);
-    // Creates a view and places its camera.
+    // Writes the resource to a file and registers it under `name`; fails the test if it is refused.
+    void RegisterMesh(const std::string& name, const Assets::MeshData& mesh) {
+        RegisterFile(name + ".mesh", Assets::WriteMesh(mesh), name, &RenderInterface::Renderer::RegisterModel);
+    }
+    void RegisterCubeMap(const std::string& name, const Assets::CubeMapData& cubeMap) {
+        RegisterFile(name + ".dds", Assets::WriteCubeMapDds(cubeMap), name, &RenderInterface::Renderer::RegisterTexture);
+    }
+    void RegisterSkeleton(const std::string& name, const Assets::SkeletonData& skeleton) {
+        RegisterFile(name + ".ske", Assets::WriteSkeleton(skeleton), name, &RenderInterface::Renderer::RegisterSkeleton);
+    }
+    using Registration = RenderInterface::ResourceResult (RenderInterface::Renderer::*)(const char*, const char*);
+    void RegisterFile(const std::string& file, const Assets::Bytes& bytes, const std::string& name,
+                      Registration registration);
+    // Creates a view and places its camera (up +y).
     RenderInterface::CameraView* LookFrom(const Math::Vector3& eye, const Math::Vector3& forward,
                                           float fovY = 0.7853982f);
+    // ProjectWithGlm from the last LookFrom, and the mean colour of the (2 radius + 1)^2 pixels there.
+    Math::Vector2 Project(const TestSupport::FrameImage& frame, const Math::Vector3& world) const;
+    TestSupport::Color Around(const TestSupport::FrameImage& frame, const Math::Vector3& world, unsigned radius) const;
 
     TestSupport::OffscreenRenderer gl;
+    std::vector<RenderInterface::Renderable*> shown;
+    Math::Vector3 eye, forward;
+    float fovY = 0.0f;
 };
 
 }  // namespace RenderTest

@@ -6,11 +6,6 @@
 namespace RenderTest {
 namespace {
 
-using TestSupport::Color;
-
-const Math::Vector3 Eye(0, 0, 15);
-const Math::Vector3 Forward(0, 0, -1);
-
 Math::Matrix4 Translation(float x, float y, float z) {
     return Math::Matrix4::TRS(Math::Vector3(x, y, z), Math::Quaternion::identity, Math::Vector3::one);
 }
@@ -19,19 +14,15 @@ class Skinning : public SceneTest {
 protected:
     void SetUp() override {
         SceneTest::SetUp();
-        LookFrom(Eye, Forward);
+        LookFrom(Math::Vector3(0, 0, 15), Math::Vector3(0, 0, -1));
         light.SetLightDirection(Math::Vector3(0, 0, -1));
-        gl->Register(&light);
-        gl->Register(&model);
+        Show(light);
+        Show(model);
         // Lower half red on bone 0 (y from -2 to 0), upper half green on bone 1 (y from 0 to 2).
         RegisterMesh("column", MakeTwoBoneColumn(Math::Vector3(1, 2, 1), {230, 20, 20, 255}, {20, 230, 20, 255}));
         RegisterSkeleton("two bones", MakeFlatSkeleton(2));
         model.SetModelName("column");
         model.SetSkeleton("two bones");
-    }
-    void TearDown() override {
-        gl->UnRegister(&model);
-        gl->UnRegister(&light);
     }
 
     // Red (+1), green (-1) or neither (0) around each world point, in one rendered frame.
@@ -39,8 +30,7 @@ protected:
         const TestSupport::FrameImage frame = gl.RenderAndRead();
         std::vector<int> colours;
         for (const Math::Vector3& world : points) {
-            const Math::Vector2 p = ProjectWithGlm(Eye, Forward, 0.7853982f, frame.width, frame.height, world);
-            const Color c = frame.Average(static_cast<unsigned>(p.x) - 1, static_cast<unsigned>(p.y) - 1, 3, 3);
+            const TestSupport::Color c = Around(frame, world, 1);
             colours.push_back(c.r > c.g + 60 && c.r > c.b + 60 ? 1 : c.g > c.r + 60 && c.g > c.b + 60 ? -1 : 0);
         }
         return colours;

@@ -25,9 +25,8 @@ class Sky : public SceneTest {
 protected:
     void SetUp() override {
         SceneTest::SetUp();
-        gl->Register(&skyBox);
+        Show(skyBox);
     }
-    void TearDown() override { gl->UnRegister(&skyBox); }
 
     RenderInterface::SkyBox skyBox;
 };
