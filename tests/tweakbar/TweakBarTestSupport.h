@@ -104,29 +104,22 @@ public:
         Click(combo.x + combo.width / 2, combo.y + combo.height / 2);
         Click(combo.x + 30, combo.y + combo.height + 8 + 17.0f * static_cast<float>(row) + 6);
     }
-    void Plus(const char* entry) {
+    // Presses the field's + button (up) or the - button left of it.
+    void Step(const char* entry, bool up) {
         const TwRect field = ValueRect(bar, entry);
-        Click(field.x + field.width - 9.5f, field.y + 9.5f);
-    }
-    void Minus(const char* entry) {
-        const TwRect field = ValueRect(bar, entry);
-        Click(field.x + field.width - 19 - 4 - 9.5f, field.y + 9.5f);
+        Click(field.x + field.width - 9.5f - (up ? 0.0f : 19 + 4), field.y + 9.5f);
     }
     // Clicks into the field, types the text and presses Return.
     void Type(const char* entry, const char* text) {
         const TwRect field = ValueRect(bar, entry);
         Click(field.x + 20, field.y + 9.5f);
-        SDL_Event event{};
-        event.text.type = SDL_TEXTINPUT;
+        SDL_Event event{SDL_TEXTINPUT};
         event.text.windowID = windowId;
         SDL_strlcpy(event.text.text, text, sizeof event.text.text);
         Send(event);
         Frames(1);
         for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-            event = SDL_Event{};
-            event.key.type = type;
-            event.key.windowID = windowId;
-            event.key.keysym.scancode = SDL_SCANCODE_RETURN;
+            event.key = SDL_KeyboardEvent{type, 0, windowId, 0, 0, 0, 0, SDL_Keysym{SDL_SCANCODE_RETURN, 0, 0, 0}};
             Send(event);
             Frames(1);
         }
