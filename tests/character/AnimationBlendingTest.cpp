@@ -71,15 +71,6 @@ TEST_F(Blending, ClipPastItsEndRestartsBeforeThePoseIsTaken)
     EXPECT_EQ(Run().GetTime(), 0.0f);
 }
 
-// The pose becomes bone matrices through the hierarchy, and skinning matrices, one per bone.
-TEST_F(Blending, PoseBecomesBoneAndSkinningMatrices)
-{
-    const glm::mat4 hand = RigHandBone(BlendAt(0.1f, 0.5f));
-    ASSERT_EQ(character.boneTransforms.size(), 40u);
-    ASSERT_EQ(character.skinningMatrices.size(), 40u);
-    EXPECT_LT(glm::length(ToGlm(character.boneTransforms[36])[3] - hand[3]), 1e-4f);
-}
-
 // DeltaTime 0 freezes the clips, while the body still travels along the path.
 TEST_F(Blending, DeltaTimeZeroFreezesClipsButNotTravel)
 {
@@ -90,15 +81,6 @@ TEST_F(Blending, DeltaTimeZeroFreezesClipsButNotTravel)
     EXPECT_EQ(Run().GetTime(), 0.0f);
     EXPECT_EQ(Walk().GetTime(), 0.0f);
     EXPECT_GT(character.distance, 5.0f);
-}
-
-// A skeleton nobody registered yields an empty pose instead of a crash.
-TEST_F(Blending, UnknownSkeletonGivesAnEmptyPose)
-{
-    character.playerModel->SetSkeleton("NoSuchSkeleton");
-    character.BlendAnimations(0.0f, 0.3f, 0.8f);
-    EXPECT_TRUE(character.localPoses.empty() && character.boneTransforms.empty() &&
-                character.skinningMatrices.empty());
 }
 
 }  // namespace

@@ -35,13 +35,6 @@ Assets::SkeletonData RigSkeleton()
     return skeleton;
 }
 
-Assets::SkeletonData TwoBoneSkeleton()
-{
-    Assets::SkeletonData skeleton = RigSkeleton();
-    skeleton.bones.resize(2);
-    return skeleton;
-}
-
 Assets::AnimationData RigClip(float x)
 {
     Assets::AnimationData clip;
@@ -97,17 +90,15 @@ void CharacterScene::InitCharacter()
     initCalls.swap(recorder->calls);
 }
 
-void CharacterScene::UseRigAssets(const char* skeleton)
+void CharacterScene::UseRigAssets()
 {
     // Registered on the real renderer so that the character's own calls stay the only records.
     RenderInterface::Renderer& renderer = *gl.Get();
     renderer.RegisterSkeleton(WriteAsset("rig.ske", Assets::WriteSkeleton(RigSkeleton())).c_str(), "RigSkeleton");
-    renderer.RegisterSkeleton(WriteAsset("two.ske", Assets::WriteSkeleton(TwoBoneSkeleton())).c_str(),
-                              "TwoBoneSkeleton");
     renderer.RegisterAnimation(WriteAsset("walk.anim", Assets::WriteAnimation(RigClip(0.0f))).c_str(), "RigWalk");
     renderer.RegisterAnimation(WriteAsset("run.anim", Assets::WriteAnimation(RigClip(RigRunX))).c_str(), "RigRun");
 
-    character.playerModel->SetSkeleton(skeleton);
+    character.playerModel->SetSkeleton("RigSkeleton");
     character.animationStates[PathCharacter::RunState]->SetAnimationName("RigRun");
     character.animationStates[PathCharacter::RunState]->SetTime(0.0f);
     character.animationStates[PathCharacter::WalkState]->SetAnimationName("RigWalk");

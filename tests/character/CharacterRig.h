@@ -9,7 +9,6 @@
 //                parent, and bone 36 also turned a quarter turn about z.
 //   RigWalk      bone 0 at (0, 5 t, 0) at clip time t in [0, 1]; duration 1.
 //   RigRun       bone 0 at (10, 5 t, 0); duration 1.
-//   TwoBoneSkeleton  2 bones, no hand bone.
 // So the root's x is 10 times Run's share of the blend, and its y is 5 times the blended time.
 #include <memory>
 #include <vector>
@@ -40,10 +39,9 @@ protected:
 
     // Init on the recorder and the bar; its calls move to initCalls.
     void InitCharacter();
-    // Writes and registers the rig's skeletons and clips, then gives them to the character:
-    // the player model's skeleton becomes `skeleton`, the Run and Walk states play RigRun and
-    // RigWalk from time 0.
-    void UseRigAssets(const char* skeleton = "RigSkeleton");
+    // Registers the rig's skeleton and clips and gives them to the character: the Run and Walk
+    // states play RigRun and RigWalk from time 0.
+    void UseRigAssets();
     // One frame of the character as the demo runs it: input snapshot, then Update.
     void Frame();
 

@@ -1,12 +1,13 @@
 #pragma once
-// Shared by the character's tests: the fixed loop as the requirements give it, a character
-// placed on a path without any renderer, and conversions to glm for independent references.
+// Shared by the character's tests: the fixed loop, a character placed on a path without any
+// renderer, and conversions to glm for independent references.
 #include <cmath>
 #include <vector>
 
 #include <glm/glm.hpp>
 #include <glm/gtc/quaternion.hpp>
 
+#include "NaturalSplineReference.h"
 #include "character/PathCharacter.h"
 
 // The 13 control points (x, z) of the loop the warrior walks; the last repeats the first.
@@ -14,6 +15,16 @@ inline std::vector<Math::Vector2> FixedLoopPoints()
 {
     return {{-100, 100}, {-200, 200}, {-300, 100}, {-300, -100}, {-200, -200}, {-100, -100}, {100, -100},
             {200, -200}, {300, -100}, {300, 100},  {200, 200},   {100, 100},   {-100, 100}};
+}
+
+// The independent natural spline through one coordinate of the points, at t = 0, 1, ...
+inline NaturalSplineReference SplineThrough(const std::vector<Math::Vector2>& points, float Math::Vector2::*axis)
+{
+    std::vector<double> values;
+    for (const Math::Vector2& p : points) {
+        values.push_back(p.*axis);
+    }
+    return NaturalSplineReference(values);
 }
 
 // A character without renderer or clips, standing at the start of the path through `points`.
@@ -24,40 +35,24 @@ inline void PutOnPath(PathCharacter& character, const std::vector<Math::Vector2>
     character.PlaceAtPathStart();
 }
 
-inline glm::quat ToGlm(const Math::Quaternion& q)
-{
-    return glm::quat(q.s, q.v.x, q.v.y, q.v.z);
-}
-
-inline glm::vec3 ToGlm(const Math::Vector3& v)
-{
-    return glm::vec3(v.x, v.y, v.z);
-}
+inline glm::quat ToGlm(const Math::Quaternion& q) { return glm::quat(q.s, q.v.x, q.v.y, q.v.z); }
+inline glm::vec3 ToGlm(const Math::Vector3& v) { return glm::vec3(v.x, v.y, v.z); }
 
 // glm matrices are column-major: element (row, column) is m[column][row].
 inline glm::mat4 ToGlm(const Math::Matrix4& m)
 {
     glm::mat4 result;
-    for (int row = 0; row < 4; ++row) {
-        for (int column = 0; column < 4; ++column) {
-            result[column][row] = m[row * 4 + column];
-        }
+    for (int i = 0; i < 16; ++i) {
+        result[i % 4][i / 4] = m[i];
     }
     return result;
 }
 
-// Where a heading points the model's +z, computed by glm.
+// Where a heading points the model's +z, by glm.
 inline glm::vec3 FacingOf(const Math::Quaternion& heading)
 {
     return glm::normalize(ToGlm(heading)) * glm::vec3(0.0f, 0.0f, 1.0f);
 }
 
-inline bool IsFinite(const Math::Vector3& v)
-{
-    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
-}
-
-inline bool IsFinite(const Math::Quaternion& q)
-{
-    return IsFinite(q.v) && std::isfinite(q.s);
-}
+inline bool IsFinite(const Math::Vector3& v) { return std::isfinite(v.x + v.y + v.z); }
+inline bool IsFinite(const Math::Quaternion& q) { return IsFinite(q.v) && std::isfinite(q.s); }

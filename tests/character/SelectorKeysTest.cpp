@@ -1,65 +1,92 @@
-// Space and C step the clip and weapon selectors once per press; the weapon shown changes at the
-// warrior's hand from the frame after the press.
-#include <RenderInterface/Renderer.h>
+// The demo with its warrior on a real 1400 x 800 X11 window (under Xvfb), real keys through
+// xdotool, one frame at a time as the main loop runs it: Space and C step the clip and weapon
+// selectors once per press, and the weapon shown changes at the hand from the next frame.
+#include <optional>
+
+#include <glm/gtc/matrix_transform.hpp>
+#include <gtest/gtest.h>
+
+#include <TestSupport/XSession.h>
 
 #include "FrameDifference.h"
-#include "OnScreenFixture.h"
+#include "demo/AnimationDemo.h"
 #include "demo/Selectors.h"
+#include "util/Input.h"
 
-namespace CharacterTest {
 namespace {
 
-constexpr int Space = 44;
-constexpr int C = 6;
+namespace Input = Util::Input;
 
-TEST_F(OnScreen, SpaceAndCStepTheSelectorsOncePerPress)
+TEST(OnScreen, SpaceAndCStepTheSelectorsAndTheWeaponShowsFromTheNextFrame)
 {
+    TestSupport::XRenderWindow screen("Vantor character test", 1400, 800);
+    ASSERT_NE(screen.renderer, nullptr);
+    Input::Initialize();
+    std::optional<TestSupport::XUser> user(std::in_place, TestSupport::X11WindowId(screen.window));
+    ASSERT_TRUE(TestSupport::PumpUntil(Input::Update, [&] { return SDL_GetKeyboardFocus() == screen.window; }));
+    AnimationDemo demo;
+    demo.Init(screen.renderer, 1400, 800);
+    // Held still (speed 0, clips frozen) so that only the weapon can change the picture.
+    demo.character.speed = 0.0f;
+    demo.character.deltaTime = 0.0f;
+    auto frame = [&] {
+        demo.Update();
+        return screen.RenderFrame();
+    };
+    // Presses a key and takes snapshots until one sees it go down: the frame it triggers in.
+    auto press = [&](const char* key, int scancode) {
+        user->PressKey(key);
+        EXPECT_TRUE(TestSupport::PumpUntil(Input::Update, [=] { return Input::IsKeyTriggered(scancode); })) << key;
+    };
+    auto release = [&](const char* key, int scancode) {
+        user->ReleaseKey(key);
+        EXPECT_TRUE(TestSupport::PumpUntil(Input::Update, [=] { return !Input::IsKeyDown(scancode); })) << key;
+    };
+
     const struct {
         const char* key;
         int scancode;
         int* selector;
         int from, to;
-    } cases[] = {{"space", Space, &clipIndex, 5, 6},  {"space", Space, &clipIndex, 14, 4},
-                 {"space", Space, &clipIndex, 0, 1},  {"c", C, &weaponIndex, 0, 1},
-                 {"c", C, &weaponIndex, 3, 0}};
+    } cases[] = {{"space", SDL_SCANCODE_SPACE, &clipIndex, 5, 6}, {"space", SDL_SCANCODE_SPACE, &clipIndex, 14, 4},
+                 {"c", SDL_SCANCODE_C, &weaponIndex, 1, 2}, {"c", SDL_SCANCODE_C, &weaponIndex, 3, 0}};
+    TestSupport::FrameImage before;
     for (const auto& c : cases) {
         *c.selector = c.from;
-        PressKey(c.key, c.scancode);
-        UpdateAndRender();
-        Frame();  // still held: no further step
+        frame();
+        before = frame();
+        press(c.key, c.scancode);
+        const TestSupport::FrameImage pressed = frame();
+        Input::Update();  // still held: no further step
+        frame();
         EXPECT_EQ(*c.selector, c.to) << c.key << " from " << c.from;
-        ReleaseKey(c.key, c.scancode);
+        release(c.key, c.scancode);
+        if (c.selector == &weaponIndex) {
+            EXPECT_EQ(Changed(before, pressed, 30).count, 0) << "the weapon changed in the frame of the press";
+        }
     }
-}
-
-// The character is held still (speed 0, clips frozen) so that only the weapon can change the
-// picture: C from "Sword" shows "Shield" from the next frame, around the projected grip.
-TEST_F(OnScreen, PressingCChangesTheWeaponAtTheHandFromTheNextFrame)
-{
-    demo.character.speed = 0.0f;
-    demo.character.deltaTime = 0.0f;
-    Frame();
-    const TestSupport::FrameImage sword = Frame();
+    // C from 3 ("Gun") shows the sword again, around the projected grip.
+    const TestSupport::FrameImage sword = frame();
     sword.WritePpm("character-weapon-sword.ppm");
-
-    PressKey("c", C);
-    EXPECT_EQ(Changed(sword, UpdateAndRender(), 30).count, 0) << "the weapon changed in the frame of the press";
     EXPECT_EQ(demo.character.weaponModel->GetModelName(), "Sword");
-    ReleaseKey("c", C);
-
-    const TestSupport::FrameImage shield = UpdateAndRender();
-    shield.WritePpm("character-weapon-shield.ppm");
-    EXPECT_EQ(demo.character.weaponModel->GetModelName(), "Shield");
-    const PixelRegion changed = Changed(sword, shield, 30);
+    const PixelRegion changed = Changed(before, sword, 30);
     ASSERT_GT(changed.count, 50) << "the picture did not change after C";
     const Math::Matrix4& weapon = demo.character.weaponModel->GetWorldMatrix();
-    const glm::vec2 grip = ToScreen(glm::vec3(weapon[3], weapon[7], weapon[11]));
-    const int margin = 20;
-    EXPECT_TRUE(grip.x >= changed.left - margin && grip.x <= changed.right + margin);
-    EXPECT_TRUE(grip.y >= changed.top - margin && grip.y <= changed.bottom + margin);
-    EXPECT_LT(changed.right - changed.left, 300) << "more than the weapon changed";
-    EXPECT_LT(changed.bottom - changed.top, 300) << "more than the weapon changed";
+    const RenderInterface::CameraView& view = *demo.camera.view;
+    const auto toGlm = [](const Math::Vector3& v) { return glm::vec3(v.x, v.y, v.z); };
+    const glm::vec3 eye = toGlm(view.camera.GetPosition());
+    const glm::vec4 clip = glm::perspective(view.fovY, 1400.0f / 800.0f, view.nearPlane, view.farPlane) *
+                           glm::lookAt(eye, eye + toGlm(view.camera.GetForward()), toGlm(view.camera.GetUp())) *
+                           glm::vec4(weapon[3], weapon[7], weapon[11], 1.0f);
+    const glm::vec2 grip((clip.x / clip.w + 1.0f) * 700.0f, (1.0f - clip.y / clip.w) * 400.0f);
+    EXPECT_TRUE(grip.x >= changed.left - 20 && grip.x <= changed.right + 20) << grip.x;
+    EXPECT_TRUE(grip.y >= changed.top - 20 && grip.y <= changed.bottom + 20) << grip.y;
+    EXPECT_LT(std::max(changed.right - changed.left, changed.bottom - changed.top), 300) << "more than the weapon";
+
+    user.reset();
+    demo.Shutdown();
+    TwTerminate();
+    Input::Shutdown();
 }
 
 }  // namespace
-}  // namespace CharacterTest

@@ -27,7 +27,7 @@ public:
         rendererCallsAtUpdate.push_back(renderer.Operations());
         mouseDeltaAtUpdate.push_back(Util::Input::GetMouseDeltaX());
         if (updates == closeOnUpdate) ShellTest::PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
-        if (updates == quitOnUpdate) ShellTest::PushQuit();
+        if (updates == quitOnUpdate) ShellTest::PushEvent(SDL_QUIT);
     }
 
     int updates = 0;
@@ -63,11 +63,11 @@ protected:
     ProbeDemo demo{recorder};
 };
 
-// Property: a frame takes the input snapshot before the demo's update, and renders and
+// a frame takes the input snapshot before the demo's update, and renders and
 // presents after it, once each.
 TEST_F(FrameLoop, FrameUpdatesInputThenDemoThenRendersAndPresents) {
     Util::Input::Update();
-    ShellTest::PushMouseMotion(6, 0);  // last frame's motion, cleared by this frame's snapshot
+    ShellTest::PushEvent(SDL_MOUSEMOTION, 6, 0);  // last frame's motion, cleared by this frame's snapshot
 
     RunFrame(demo);
 
@@ -77,7 +77,7 @@ TEST_F(FrameLoop, FrameUpdatesInputThenDemoThenRendersAndPresents) {
     EXPECT_EQ(recorder.Operations(), (Operations{"Render", "Present"}));
 }
 
-// Property: a quit request raised during a frame lets that frame finish and ends the loop
+// a quit request raised during a frame lets that frame finish and ends the loop
 // before the next one.
 TEST_F(FrameLoop, QuitDuringAFrameEndsTheLoopAfterThatFrame) {
     demo.quitOnUpdate = 3;
@@ -88,17 +88,9 @@ TEST_F(FrameLoop, QuitDuringAFrameEndsTheLoopAfterThatFrame) {
               (Operations{"Render", "Present", "Render", "Present", "Render", "Present"}));
 }
 
-// Property: the loop tests the quit flag before its first frame.
-TEST_F(FrameLoop, QuitBeforeTheLoopRunsNoFrame) {
-    ShellTest::PushQuit();
-    EXPECT_TRUE(IsExitRequested());
-    RunFrameLoop(demo);
-    EXPECT_EQ(demo.updates, 0);
-    EXPECT_TRUE(recorder.calls.empty());
-}
-
-// Property: closing a window does not by itself end the loop; only the quit flag (or Escape) does.
-TEST_F(FrameLoop, CloseEventAloneDoesNotEndTheLoop) {
+// Closing a window does not by itself end the loop; only the quit flag (or Escape) does.
+TEST_F(FrameLoop, CloseEventAloneDoesNotEndTheLoop)
+{
     demo.closeOnUpdate = 1;
     demo.quitOnUpdate = 4;
     RunFrameLoop(demo);

@@ -56,7 +56,7 @@ void ExpectConfigBytes(const std::array<std::uint8_t, 68>& bytes) {
 
 }  // namespace
 
-// Property: every byte but the padding has its fixed value once filled, whatever the record
+// every byte but the padding has its fixed value once filled, whatever the record
 // held before.
 TEST(RenderConfigRecord, FilledRecordHoldsTheStartUpValues) {
     RenderInterface::RenderConfig config;

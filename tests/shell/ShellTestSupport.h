@@ -1,6 +1,6 @@
 #pragma once
-// Helpers shared by the shell's tests: observers that record what reaches them, and SDL events
-// pushed through SDL_PushEvent, which hands them to every event watch at once.
+// Observers that record what reaches them, and SDL events pushed with SDL_PushEvent, which hands
+// them to every event watch at once.
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,7 +16,8 @@ class RecordingObserver : public Util::WindowObserver {
 public:
     RecordingObserver(std::vector<std::string>& log, std::string name) : log(log), name(std::move(name)) {}
     void OnWindowEvent(int eventId) override { log.push_back(name + ":event " + std::to_string(eventId)); }
-    bool OnWindowClose() override {
+    bool OnWindowClose() override
+    {
         log.push_back(name + ":close");
         return false;
     }
@@ -26,19 +27,8 @@ private:
     std::string name;
 };
 
-// Keeps an observer registered for a scope, so a failing test leaves the list clean.
-class ScopedObserver {
-public:
-    explicit ScopedObserver(Util::WindowObserver* observer) : observer(observer) { Util::AddWindowObserver(observer); }
-    ~ScopedObserver() { Util::RemoveWindowObserver(observer); }
-    ScopedObserver(const ScopedObserver&) = delete;
-    ScopedObserver& operator=(const ScopedObserver&) = delete;
-
-private:
-    Util::WindowObserver* observer;
-};
-
-inline void PushWindowEvent(Uint8 eventId, Uint32 windowId = 0) {
+inline void PushWindowEvent(Uint8 eventId, Uint32 windowId = 0)
+{
     SDL_Event event{};
     event.type = SDL_WINDOWEVENT;
     event.window.event = eventId;
@@ -46,25 +36,17 @@ inline void PushWindowEvent(Uint8 eventId, Uint32 windowId = 0) {
     SDL_PushEvent(&event);
 }
 
-inline void PushQuit() {
+inline void PushEvent(Uint32 type, int x = 0, int y = 0)
+{
     SDL_Event event{};
-    event.type = SDL_QUIT;
-    SDL_PushEvent(&event);
-}
-
-inline void PushMouseMotion(int xrel, int yrel) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.xrel = xrel;
-    event.motion.yrel = yrel;
-    SDL_PushEvent(&event);
-}
-
-inline void PushMouseWheel(int x, int y) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEWHEEL;
-    event.wheel.x = x;
-    event.wheel.y = y;
+    event.type = type;
+    if (type == SDL_MOUSEMOTION) {
+        event.motion.xrel = x;
+        event.motion.yrel = y;
+    } else if (type == SDL_MOUSEWHEEL) {
+        event.wheel.x = x;
+        event.wheel.y = y;
+    }
     SDL_PushEvent(&event);
 }
 

@@ -1,5 +1,5 @@
-// The tweak bar sees every SDL event, and sees it before the window observers do. What the
-// panels' input state (Dear ImGui's) holds when an observer is called shows the order.
+// Every SDL event reaches the tweak bar, window events before any observer: Dear ImGui's input
+// state, read when the observer is called, shows what the bar was handed.
 #include <imgui.h>
 
 #include <AntTweakBar.h>
@@ -11,49 +11,39 @@
 
 namespace {
 
-// Notes whether the panels had already taken the focus loss when the observer hears of it.
 class FocusObserver : public Util::WindowObserver {
 public:
-    void OnWindowEvent(int eventId) override {
+    void OnWindowEvent(int eventId) override
+    {
         if (eventId == SDL_WINDOWEVENT_FOCUS_LOST) {
-            ++focusLossCalls;
-            panelsSawFocusLossFirst = ImGui::GetIO().AppFocusLost;
+            panelsSawIt = ImGui::GetIO().AppFocusLost;
+            ++calls;
         }
     }
     bool OnWindowClose() override { return true; }
 
-    int focusLossCalls = 0;
-    bool panelsSawFocusLossFirst = false;
+    int calls = 0;
+    bool panelsSawIt = false;
 };
 
 }  // namespace
 
-class TweakBarEventOrder : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(gl);
-        ASSERT_EQ(TwInit(TW_OPENGL_CORE, gl->GetDevice()), 1) << TwGetLastError();
-    }
-    void TearDown() override { TwTerminate(); }
-
+TEST(TweakBarEventOrder, EventsReachTheTweakBarFirst)
+{
     TestSupport::OffscreenRenderer gl{64, 64};
-};
-
-// Property: a window event reaches the tweak bar before any observer.
-TEST_F(TweakBarEventOrder, WindowEventsReachTheTweakBarBeforeTheObservers) {
+    ASSERT_TRUE(gl);
+    ASSERT_EQ(TwInit(TW_OPENGL_CORE, gl->GetDevice()), 1) << TwGetLastError();
     FocusObserver observer;
-    ShellTest::ScopedObserver scoped(&observer);
+    Util::AddWindowObserver(&observer);
     ASSERT_FALSE(ImGui::GetIO().AppFocusLost);
 
     ShellTest::PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+    EXPECT_EQ(observer.calls, 1);
+    EXPECT_TRUE(observer.panelsSawIt);
+    const float wheel = ImGui::GetIO().MouseWheel;
+    ShellTest::PushEvent(SDL_MOUSEWHEEL, 0, 1);
+    EXPECT_EQ(ImGui::GetIO().MouseWheel, wheel + 1.0f);
 
-    EXPECT_EQ(observer.focusLossCalls, 1);
-    EXPECT_TRUE(observer.panelsSawFocusLossFirst);
-}
-
-// Property: events that are not window events reach the tweak bar as well.
-TEST_F(TweakBarEventOrder, OtherEventsReachTheTweakBar) {
-    const float wheelBefore = ImGui::GetIO().MouseWheel;
-    ShellTest::PushMouseWheel(0, 1);
-    EXPECT_EQ(ImGui::GetIO().MouseWheel, wheelBefore + 1.0f);
+    Util::RemoveWindowObserver(&observer);
+    TwTerminate();
 }

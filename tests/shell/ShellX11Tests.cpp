@@ -1,0 +1,134 @@
+// The shell on a real X server (Xvfb), where windows take keyboard focus and xdotool's keys and
+// resizes arrive through SDL's event pump.
+#include <cstdint>
+#include <vector>
+
+#include <AntTweakBar.h>
+#include <RenderInterface/Renderer.h>
+#include <TestSupport/XSession.h>
+#include <TweakBarQuery.h>
+#include <gtest/gtest.h>
+
+#include "app/RenderConfigDefaults.h"
+#include "tests/shell/ShellTestSupport.h"
+#include "util/Input.h"
+#include "util/Window.h"
+#include "util/WindowEventHandler.h"
+
+namespace Input = Util::Input;
+using TestSupport::PumpUntil;
+using TestSupport::XdoTool;
+
+namespace {
+
+bool Focus(SDL_Window* window)
+{
+    SDL_SetWindowInputFocus(window);
+    return PumpUntil(SDL_PumpEvents, [window] { return SDL_GetKeyboardFocus() == window; });
+}
+
+}  // namespace
+
+// The focused window is the registered one with keyboard focus: none when SDL focuses a window
+// the registry does not know, or one it has destroyed.
+TEST(ShellX11, FocusedWindowFollowsTheRegistry)
+{
+    Util::Window* first = Util::CreateWindow("First", 120, 90, 0, 0, 0);
+    Util::Window* second = Util::CreateWindow("Second", 120, 90, 200, 0, 0);
+    SDL_Window* stranger = SDL_CreateWindow("Stranger", 400, 0, 120, 90, 0);
+    ASSERT_TRUE(first && second && stranger);
+    ASSERT_TRUE(Focus(second->handle));
+    EXPECT_EQ(Util::GetFocusedWindow(), second);
+    ASSERT_TRUE(Focus(first->handle));
+    EXPECT_EQ(Util::GetFocusedWindow(), first);
+    ASSERT_TRUE(Focus(stranger));
+    EXPECT_EQ(Util::GetFocusedWindow(), nullptr);
+    ASSERT_TRUE(Focus(first->handle));
+    Util::DestroyWindow(first);
+    EXPECT_EQ(Util::GetFocusedWindow(), nullptr);
+    SDL_DestroyWindow(stranger);
+    Util::DestroyWindow(second);
+}
+
+// A key already held when the module starts has not just gone down; one pressed and held
+// triggers in exactly the first frame that sees it and stays down while held.
+TEST(ShellX11, HeldKeyTriggersOnceAndStaysDown)
+{
+    Util::Window* window = Util::CreateWindow("Input test", 200, 150, 0, 0, 0);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(Focus(window->handle));
+    ASSERT_TRUE(XdoTool("keydown b"));
+    ASSERT_TRUE(PumpUntil(SDL_PumpEvents, [] { return SDL_GetKeyboardState(nullptr)[SDL_SCANCODE_B] == 1; }));
+    Input::Initialize();
+    EXPECT_TRUE(Input::IsKeyDown(SDL_SCANCODE_B));
+    EXPECT_FALSE(Input::IsKeyTriggered(SDL_SCANCODE_B));
+
+    ASSERT_TRUE(XdoTool("keydown a"));
+    int triggered = 0;
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            Input::Update();
+            triggered += Input::IsKeyTriggered(SDL_SCANCODE_A);
+        },
+        [] { return Input::IsKeyDown(SDL_SCANCODE_A); }));
+    for (int frame = 0; frame < 5; ++frame) {
+        Input::Update();
+        triggered += Input::IsKeyTriggered(SDL_SCANCODE_A) + Input::IsKeyTriggered(SDL_SCANCODE_B);
+        EXPECT_TRUE(Input::IsKeyDown(SDL_SCANCODE_A));
+    }
+    EXPECT_EQ(triggered, 1);
+    XdoTool("keyup a keyup b");
+    Input::Shutdown();
+    Util::DestroyWindow(window);
+}
+
+// A size change of the focused window resizes the renderer's targets (the frame read back has the
+// new size) and the tweak bar to the window's current size, not the event's; with focus on a
+// window the registry does not know, nothing is resized.
+TEST(ShellX11, SizeChangeResizesRendererAndTweakBar)
+{
+    Util::Window* window = Util::CreateWindow("Resize test", 320, 240, 0, 0, SDL_WINDOW_RESIZABLE | SDL_WINDOW_OPENGL);
+    ASSERT_NE(window, nullptr);
+    RenderInterface::RenderConfig config;
+    FillRenderConfig(config);
+    config.width = 320.0f;
+    config.height = 240.0f;
+    config.swapInterval = 0;
+    RenderInterface::Renderer* renderer = RenderInterface::CreateRenderSystem(config, window->GetNativeHandle());
+    ASSERT_NE(renderer, nullptr);
+    ASSERT_EQ(TwInit(TW_OPENGL_CORE, renderer->GetDevice()), 1) << TwGetLastError();
+    gRenderer = renderer;
+    WindowEventHandler handler;
+    ASSERT_TRUE(Focus(window->handle));
+    int barWidth = 0, barHeight = 0;
+
+    XdoTool("windowsize --sync " + TestSupport::X11WindowId(window->handle) + " 400 300");
+    ASSERT_TRUE(PumpUntil(SDL_PumpEvents, [&] { return renderer->GetRenderTargetWidth() == 400u; }));
+    renderer->Render();
+    std::vector<std::uint8_t> frame;
+    renderer->ReadFrame(frame);
+    EXPECT_EQ(frame.size(), 400u * 300u * 4u);
+    TwGetWindowSize(&barWidth, &barHeight);
+    EXPECT_EQ(barWidth * 1000 + barHeight, 400300);
+
+    SDL_Window* stranger = SDL_CreateWindow("Stranger", 600, 0, 64, 64, 0);
+    ASSERT_TRUE(Focus(stranger));
+    renderer->ResizeRenderTargets(100, 80);
+    ShellTest::PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED);
+    EXPECT_EQ(renderer->GetRenderTargetWidth(), 100u);
+    ASSERT_TRUE(Focus(window->handle));
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = SDL_WINDOWEVENT_SIZE_CHANGED;
+    event.window.data1 = 999;
+    event.window.data2 = 777;
+    SDL_PushEvent(&event);
+    EXPECT_EQ(renderer->GetRenderTargetWidth(), 400u);
+    EXPECT_EQ(renderer->GetRenderTargetHeight(), 300u);
+
+    SDL_DestroyWindow(stranger);
+    gRenderer = nullptr;
+    TwTerminate();
+    RenderInterface::DestroyRenderSystem(renderer);
+    Util::DestroyWindow(window);
+}

@@ -1,0 +1,116 @@
+#pragma once
+// For tests that run under xvfb-run: real keys and pointer through xdotool, waiting until SDL has
+// seen them, a real window with the renderer on the X server, and the vantor executable started
+// and watched from outside as a user would.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <SDL.h>
+#include <sys/types.h>
+
+#include <RenderInterface/Renderer.h>
+#include <TestSupport/FrameImage.h>
+
+namespace TestSupport {
+
+// Runs `xdotool <arguments>`; false (and a test failure) when it fails.
+bool XdoTool(const std::string& arguments);
+
+// The X window id of an SDL window, as xdotool takes it; empty (and a test failure) if not on X11.
+std::string X11WindowId(SDL_Window* window);
+
+// Calls `pump` until `done` holds, a few milliseconds apart; false if it never did. Real input
+// reaches SDL some time after xdotool returns.
+template <typename Pump, typename Done>
+bool PumpUntil(Pump pump, Done done, int attempts = 1500)
+{
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        pump();
+        if (done()) {
+            return true;
+        }
+        SDL_Delay(3);
+    }
+    return false;
+}
+
+// A user at one window: gives it keyboard focus, and lets go of every key and button still held
+// when it goes, so a failed test leaves nothing pressed.
+class XUser {
+public:
+    explicit XUser(const std::string& windowId);
+    ~XUser();
+    XUser(const XUser&) = delete;
+    XUser& operator=(const XUser&) = delete;
+
+    void MovePointer(int x, int y);  // window coordinates
+    void PressButton(int button);    // X buttons: 1 left, 2 middle, 3 right
+    void ReleaseButton(int button);
+    void PressKey(const std::string& key);  // X key names, e.g. "w", "space", "Escape"
+    void ReleaseKey(const std::string& key);
+
+private:
+    std::string windowId;
+    std::vector<int> heldButtons;
+    std::vector<std::string> heldKeys;
+};
+
+// An SDL window on the X server with the real renderer drawing into it, kept for a whole test
+// program: a fresh X window per test would race its mapping against the first input events.
+struct XRenderWindow {
+    XRenderWindow(const char* title, int width, int height);
+    ~XRenderWindow();
+    XRenderWindow(const XRenderWindow&) = delete;
+    XRenderWindow& operator=(const XRenderWindow&) = delete;
+
+    // Renders a frame and reads it back.
+    FrameImage RenderFrame();
+
+    SDL_Window* window = nullptr;
+    RenderInterface::Renderer* renderer = nullptr;
+};
+
+struct WindowGeometry {
+    int x = 0, y = 0, width = 0, height = 0;  // top-left corner in screen coordinates
+};
+
+// The vantor executable running in a working directory (by default its own, where its resources
+// are), its standard output and error kept in files.
+class RunningProgram {
+public:
+    RunningProgram(const std::string& executable, const std::string& workingDirectory = "",
+                   const std::string& videoDriver = "x11");
+    ~RunningProgram();  // kills a program still running (a failed test)
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    // Waits for the window "Vantor v0.0" to be shown and focuses it; false if the program ends or
+    // no window comes.
+    bool WaitForWindow();
+    XUser& User() { return *user; }
+    WindowGeometry Geometry() const;
+    static WindowGeometry Screen();
+    // The window's contents; also saved as `name`.ppm in the working directory of the test.
+    FrameImage Capture(const std::string& name) const;
+    // Asks the window to close, as a window manager does (Xvfb runs none).
+    bool RequestClose() const;
+    // Holds Escape until the program ends (a press between two of its input snapshots would be
+    // missed); then as WaitForExit.
+    std::optional<int> Quit();
+    // Its exit code; nothing if it is still running after about 30 s or ended by a signal.
+    std::optional<int> WaitForExit();
+    std::string StandardOutput() const;
+    std::string StandardError() const;
+
+private:
+    bool IsRunning();
+
+    pid_t pid = -1;
+    std::optional<int> exitCode;
+    std::string outputPrefix;
+    std::string windowId;
+    std::optional<XUser> user;
+};
+
+}  // namespace TestSupport
