@@ -7,10 +7,8 @@
 namespace TestSupport {
 
 Pixel FrameImage::At(unsigned x, unsigned y) const {
-    if (x >= width || y >= height) {
-        throw std::out_of_range("pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") outside a " +
-                                std::to_string(width) + "x" + std::to_string(height) + " frame");
-    }
+    if (x >= width || y >= height)
+        throw std::out_of_range("pixel " + std::to_string(x) + "," + std::to_string(y) + " outside the frame");
     const std::size_t at = (std::size_t{y} * width + x) * 4;
     return Pixel{rgba[at], rgba[at + 1], rgba[at + 2], rgba[at + 3]};
 }
@@ -23,10 +21,7 @@ Color FrameImage::Average(unsigned x, unsigned y, unsigned w, unsigned h) const 
     for (unsigned row = y; row < y1; ++row) {
         for (unsigned column = x; column < x1; ++column) {
             const Pixel p = At(column, row);
-            sum.r += p.r;
-            sum.g += p.g;
-            sum.b += p.b;
-            sum.a += p.a;
+            sum = Color{sum.r + p.r, sum.g + p.g, sum.b + p.b, sum.a + p.a};
         }
     }
     const double count = static_cast<double>(x1 - x) * static_cast<double>(y1 - y);
@@ -36,9 +31,7 @@ Color FrameImage::Average(unsigned x, unsigned y, unsigned w, unsigned h) const 
 bool FrameImage::WritePpm(const std::string& path) const {
     std::ofstream out(path, std::ios::binary);
     out << "P6\n" << width << ' ' << height << "\n255\n";
-    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) {
-        out.write(reinterpret_cast<const char*>(&rgba[i]), 3);
-    }
+    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) out.write(reinterpret_cast<const char*>(&rgba[i]), 3);
     return static_cast<bool>(out);
 }
 

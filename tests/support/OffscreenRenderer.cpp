@@ -6,15 +6,6 @@
 
 namespace TestSupport {
 
-RenderInterface::RenderConfig OffscreenRenderer::DefaultConfig() {
-    RenderInterface::RenderConfig config;
-    config.swapInterval = 0;
-    return config;
-}
-
-OffscreenRenderer::OffscreenRenderer(unsigned width, unsigned height)
-    : OffscreenRenderer(width, height, DefaultConfig()) {}
-
 OffscreenRenderer::OffscreenRenderer(unsigned width, unsigned height, RenderInterface::RenderConfig config) {
     // Keeps a driver chosen by the environment (Xvfb runs use x11).
     setenv("SDL_VIDEODRIVER", "offscreen", 0);

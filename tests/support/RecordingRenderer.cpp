@@ -1,67 +1,42 @@
 #include <TestSupport/RecordingRenderer.h>
 
-#include <algorithm>
 #include <sstream>
 
 namespace TestSupport {
 
 using namespace RenderInterface;
 
-const char* ToString(ResourceResult result) {
-    switch (result) {
-        case ResourceResult::Loaded: return "Loaded";
-        case ResourceResult::FileNotFound: return "FileNotFound";
-        case ResourceResult::ReadFailed: return "ReadFailed";
-        case ResourceResult::BadFormat: return "BadFormat";
-        case ResourceResult::BadName: return "BadName";
-    }
-    return "?";
-}
-
-const char* ToString(RenderableType type) {
-    switch (type) {
-        case RenderableType::SkyBox: return "SkyBox";
-        case RenderableType::StaticModel: return "StaticModel";
-        case RenderableType::AnimatedModel: return "AnimatedModel";
-        case RenderableType::DirectionalLight: return "DirectionalLight";
-    }
-    return "?";
+// The name of an enumerator, from its value's place in `names`.
+template <typename Enum, std::size_t N>
+const char* NameOf(Enum value, const char* const (&names)[N]) {
+    const auto index = static_cast<std::size_t>(value);
+    return index < N ? names[index] : "?";
 }
 
 std::string RecordedCall::ToString() const {
     std::ostringstream line;
     line << operation << '(';
-    const char* separator = "";
-    for (const std::string& argument : text) {
-        line << separator << argument;
-        separator = ", ";
-    }
+    auto argument = [&line, first = true](const auto& value) mutable {
+        line << (first ? "" : ", ") << value;
+        first = false;
+    };
+    for (const std::string& part : text) argument(part);
     if (renderableType) {
-        line << separator << TestSupport::ToString(*renderableType) << '@' << static_cast<const void*>(renderable);
-        separator = ", ";
+        argument(NameOf(*renderableType, {"SkyBox", "StaticModel", "AnimatedModel", "DirectionalLight"}));
+        line << '@' << static_cast<const void*>(renderable);
     }
-    for (float value : values) {
-        line << separator << value;
-        separator = ", ";
-    }
+    for (float value : values) argument(value);
     line << ')';
     if (view != nullptr) line << (operation == "CreateView" ? " -> view@" : " view@") << static_cast<const void*>(view);
-    if (result) line << " -> " << TestSupport::ToString(*result);
+    if (result) line << " -> " << NameOf(*result, {"Loaded", "FileNotFound", "ReadFailed", "BadFormat", "BadName"});
     return line.str();
 }
 
-RecordingRenderer::RecordingRenderer(Renderer& inner) : inner(inner) {}
-
 std::vector<RecordedCall> RecordingRenderer::Calls(const std::string& operation) const {
     std::vector<RecordedCall> matching;
-    std::copy_if(calls.begin(), calls.end(), std::back_inserter(matching),
-                 [&operation](const RecordedCall& call) { return call.operation == operation; });
+    for (const RecordedCall& call : calls)
+        if (call.operation == operation) matching.push_back(call);
     return matching;
-}
-
-std::size_t RecordingRenderer::Count(const std::string& operation) const {
-    return static_cast<std::size_t>(std::count_if(
-        calls.begin(), calls.end(), [&operation](const RecordedCall& call) { return call.operation == operation; }));
 }
 
 std::vector<std::string> RecordingRenderer::Operations() const {
@@ -78,9 +53,9 @@ std::string RecordingRenderer::Transcript() const {
 }
 
 RecordedCall& RecordingRenderer::Record(const char* operation) {
-    calls.push_back(RecordedCall{});
-    calls.back().operation = operation;
-    return calls.back();
+    RecordedCall& call = calls.emplace_back();
+    call.operation = operation;
+    return call;
 }
 
 ResourceResult RecordingRenderer::RecordRegistration(const char* operation, const char* path, const char* name,
@@ -125,11 +100,8 @@ void RecordingRenderer::DrawSphere(const Math::Vector3& center, float radius, co
 RecordedCall& RecordingRenderer::RecordObject(const char* operation, Renderable* object) {
     RecordedCall& call = Record(operation);
     call.renderable = object;
-    if (object != nullptr) {
-        call.renderableType = object->GetType();
-    } else {
-        call.text = {"null"};
-    }
+    if (object != nullptr) call.renderableType = object->GetType();
+    if (object == nullptr) call.text = {"null"};
     return call;
 }
 
@@ -175,10 +147,6 @@ void RecordingRenderer::Present() {
     Record("Present");
     inner.Present();
 }
-
-unsigned RecordingRenderer::GetRenderTargetWidth() const { return inner.GetRenderTargetWidth(); }
-
-unsigned RecordingRenderer::GetRenderTargetHeight() const { return inner.GetRenderTargetHeight(); }
 
 void RecordingRenderer::ReadFrame(std::vector<std::uint8_t>& rgba) {
     Record("ReadFrame");

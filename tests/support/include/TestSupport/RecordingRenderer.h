@@ -1,23 +1,12 @@
 #pragma once
 // A renderer that forwards every call to a real renderer and records it, so a test can check
-// what a scene registered and drew, in which order and with which values.
-//
-//   TestSupport::OffscreenRenderer gl(160, 120);
-//   TestSupport::RecordingRenderer recorder(*gl.Get());
-//   demo.Init(&recorder, 1400.0f, 800.0f);
-//   EXPECT_EQ(recorder.Calls("RegisterModel")[0].text[1], "Sword");
-//   const auto* floor = recorder.Calls("Register")[1].renderable;   // the object itself
-//
-// Recorded: every operation that is not a const query (GetRenderTargetWidth/Height are forwarded
-// without a record). What each record holds:
-//   RegisterTexture/Model/Skeleton/Animation  text {path, name}; result
-//   Register, UnRegister                       renderable and renderableType; a null object: text {"null"}
-//   CreateView                                 values {width, height, near, far, fovY}; view returned
-//   ReleaseView                                view
-//   DrawLine    values {p0.x, p0.y, p0.z, c0.x, c0.y, c0.z, c0.w, p1.x, p1.y, p1.z, c1.x, c1.y, c1.z, c1.w, space}
-//   DrawSphere  values {center.x, center.y, center.z, radius, color.x, color.y, color.z, color.w, space}
-//   ResizeRenderTargets                        values {width, height}
-//   GetDevice, Render, Present, ReadFrame      nothing but the name
+// what a scene registered and drew, in which order and with which values, e.g.
+// recorder.Calls("RegisterModel")[0].text[1] == "Sword".
+// Every operation but the const queries is recorded: registrations with text {path, name} and the
+// result; Register/UnRegister with the object and its type (text {"null"} for a null object);
+// CreateView with values {width, height, near, far, fovY} and the view; ReleaseView with the view;
+// DrawLine with values {p0, color0, p1, color1, space} and DrawSphere with {center, radius, color,
+// space}, each vector spelled out; ResizeRenderTargets with {width, height}; the rest by name.
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,14 +32,14 @@ struct RecordedCall {
 class RecordingRenderer final : public RenderInterface::Renderer {
 public:
     // `inner` must outlive the recorder.
-    explicit RecordingRenderer(RenderInterface::Renderer& inner);
+    explicit RecordingRenderer(RenderInterface::Renderer& inner) : inner(inner) {}
 
     // Every recorded call, oldest first.
     std::vector<RecordedCall> calls;
 
     // The recorded calls of one operation, oldest first.
     std::vector<RecordedCall> Calls(const std::string& operation) const;
-    std::size_t Count(const std::string& operation) const;
+    std::size_t Count(const std::string& operation) const { return Calls(operation).size(); }
     // The operation names in call order, e.g. {"RegisterTexture", "RegisterTexture", "Register", ...}.
     std::vector<std::string> Operations() const;
     // Every record as ToString(), one per line (for failure messages).
@@ -77,8 +66,8 @@ public:
     void ResizeRenderTargets(unsigned width, unsigned height) override;
     void Render() override;
     void Present() override;
-    unsigned GetRenderTargetWidth() const override;
-    unsigned GetRenderTargetHeight() const override;
+    unsigned GetRenderTargetWidth() const override { return inner.GetRenderTargetWidth(); }
+    unsigned GetRenderTargetHeight() const override { return inner.GetRenderTargetHeight(); }
     void ReadFrame(std::vector<std::uint8_t>& rgba) override;
 
 private:
@@ -89,9 +78,5 @@ private:
 
     RenderInterface::Renderer& inner;
 };
-
-// Readable names of the renderer's enumerations, e.g. "BadFormat", "StaticModel".
-const char* ToString(RenderInterface::ResourceResult result);
-const char* ToString(RenderInterface::RenderableType type);
 
 }  // namespace TestSupport
