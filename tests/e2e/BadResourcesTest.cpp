@@ -102,9 +102,9 @@ TEST_P(BadResourcesTest, DemoRunsAndEndsWithZeroReportingEachBadFileOnce) {
     }, 20.0);
     EXPECT_TRUE(IsSky(Patch(picture, int(picture.width) - 20, 10)));
     std::this_thread::sleep_for(std::chrono::seconds(1));
-    ASSERT_EQ(demo->Quit(), 0);
+    ASSERT_EQ(Quit(), 0);
 
-    const std::vector<std::string> lines = Lines(demo->StandardError());
+    const std::vector<std::string> lines = Lines(program->StandardError());
     std::vector<std::string> bad;
     if (std::string(GetParam().file).empty()) {
         for (const fs::directory_entry& entry : fs::recursive_directory_iterator(GoodResources)) {
@@ -115,7 +115,7 @@ TEST_P(BadResourcesTest, DemoRunsAndEndsWithZeroReportingEachBadFileOnce) {
     } else {
         bad.push_back(fs::path(GetParam().file).filename().string());
     }
-    EXPECT_EQ(lines.size(), bad.size()) << "one line per bad file; stderr was:\n" << demo->StandardError();
+    EXPECT_EQ(lines.size(), bad.size()) << "one line per bad file; stderr was:\n" << program->StandardError();
     for (const std::string& file : bad) {
         const auto naming = std::count_if(lines.begin(), lines.end(), [&file](const std::string& line) {
             return line.find(file) != std::string::npos;

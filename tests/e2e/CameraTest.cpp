@@ -25,12 +25,12 @@ TEST_F(CameraTest, HoldingWFliesStraightAhead) {
     ASSERT_GT(pathBefore.Width(), 600);
 
     // Held until the path has grown clearly, however many frames that takes on this machine.
-    demo->User().PressKey("w");
+    User().PressKey("w");
     CaptureUntil("holding-w", [&](const TestSupport::FrameImage& p) {
         return PathExtent(p).Width() > pathBefore.Width() + 40;
     });
-    demo->User().ReleaseKey("w");
-    const TestSupport::FrameImage after = demo->Capture("after-w");
+    User().ReleaseKey("w");
+    const TestSupport::FrameImage after = Capture("after-w");
     const Rect pathAfter = PathExtent(after);
 
     EXPECT_GT(pathAfter.Width(), pathBefore.Width() + 20) << "the path ahead came closer";
@@ -50,17 +50,17 @@ double ColumnAfterTurn(double x, double yaw, int width, int height) {
 }
 
 TEST_F(CameraTest, RightButtonDragTurnsTheViewByTheMouseMotion) {
-    demo->User().MovePointer(700, 300);
+    User().MovePointer(700, 300);
     const TestSupport::FrameImage before = CaptureUntil("before-drag", ShowsStartView);
     const Rect pathBefore = PathExtent(before);
     ASSERT_GT(pathBefore.Width(), 600);
 
     const int pixels = 20;
-    demo->User().PressButton(3);
+    User().PressButton(3);
     std::this_thread::sleep_for(300ms);
-    demo->User().MovePointer(700 + pixels, 300);
+    User().MovePointer(700 + pixels, 300);
     std::this_thread::sleep_for(300ms);
-    demo->User().ReleaseButton(3);
+    User().ReleaseButton(3);
     const TestSupport::FrameImage after = CaptureUntil("after-drag", [&](const TestSupport::FrameImage& p) {
         return PathExtent(p).left < pathBefore.left - 20;
     });

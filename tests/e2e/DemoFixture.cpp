@@ -4,19 +4,86 @@
 #include <thread>
 
 namespace EndToEnd {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Long enough for a frame to pass while a key or button is held, even on a loaded machine: the
+// program samples input once per frame, so a shorter press could fall between two samples.
+constexpr auto HoldTime = 250ms;
+
+}  // namespace
+
+void DemoFixture::SetUp() {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(test->test_suite_name()) + "." + test->name();
+    for (char& c : name) {
+        c = c == '/' ? '_' : c;
+    }
+    pictures = std::filesystem::path(E2E_OUTPUT_DIR) / name;
+    std::filesystem::remove_all(pictures);
+    std::filesystem::create_directories(pictures);
+    // Pictures are written to the current directory.
+    std::filesystem::current_path(pictures);
+    program.emplace(VANTOR_EXECUTABLE, WorkingDirectory());
+    ASSERT_TRUE(program->WaitForWindow()) << "no window titled \"Vantor v0.0\"; stderr:\n"
+                                          << program->StandardError();
+}
+
+void DemoFixture::TearDown() {
+    if (program && !ended) {
+        EXPECT_EQ(Quit(), 0) << "Escape must end the program with exit code 0";
+    }
+}
 
 TestSupport::FrameImage DemoFixture::CaptureUntil(
     const std::string& name, const std::function<bool(const TestSupport::FrameImage&)>& condition, double seconds) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     TestSupport::FrameImage picture;
     do {
-        picture = demo->Capture(name);
+        picture = Capture(name);
         if (picture.width > 0 && condition(picture)) {
             break;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        std::this_thread::sleep_for(250ms);
     } while (std::chrono::steady_clock::now() < deadline);
     return picture;
+}
+
+void DemoFixture::Resize(int width, int height) {
+    TestSupport::XdoTool("search --onlyvisible --name '^Vantor v0.0$' windowsize --sync %1 " +
+                         std::to_string(width) + " " + std::to_string(height));
+}
+
+void DemoFixture::Click(int x, int y) {
+    User().MovePointer(x, y);
+    // The panel must see the pointer over an item in a frame before the press counts there.
+    std::this_thread::sleep_for(2 * HoldTime);
+    User().PressButton(1);
+    std::this_thread::sleep_for(HoldTime);
+    User().ReleaseButton(1);
+    std::this_thread::sleep_for(HoldTime);
+}
+
+void DemoFixture::Tap(const std::string& key) {
+    User().PressKey(key);
+    std::this_thread::sleep_for(HoldTime);
+    User().ReleaseKey(key);
+    std::this_thread::sleep_for(HoldTime);
+}
+
+void DemoFixture::Type(const std::string& text) {
+    Tap("ctrl+a");
+    TestSupport::XdoTool("type --delay 150 '" + text + "'");
+    Tap("Return");
+}
+
+std::optional<int> DemoFixture::Quit() {
+    if (!ended) {
+        exitCode = program->Quit();
+        ended = true;
+    }
+    return exitCode;
 }
 
 }  // namespace EndToEnd

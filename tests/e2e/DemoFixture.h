@@ -1,51 +1,57 @@
 #pragma once
-// One run of the program per test, from a directory that holds its resources, with the pictures
-// and output kept under the test's own name. Every test ends the way a user ends the program:
-// Escape, and the exit code must be 0.
+// One run of the vantor executable per test, on the test's X display (the tests run under
+// xvfb-run), seen and driven from outside as a person at the machine would: pictures of its
+// window, keys and mouse through xdotool. It runs from a directory that holds its resources, and
+// the test's pictures are kept under the test's own name. Every test ends the way a user ends the
+// program: Escape, and the exit code must be 0.
 #include <filesystem>
 #include <functional>
-#include <memory>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include <TestSupport/XSession.h>
+
 #include "Pictures.h"
-#include "RunningDemo.h"
 
 namespace EndToEnd {
 
 class DemoFixture : public ::testing::Test {
 protected:
-    // The directory the program runs in; the build directory, where resources/ is generated.
+    // The directory the program runs in: the build directory, where resources/ is generated.
     virtual std::string WorkingDirectory() { return VANTOR_BUILD_DIR; }
 
-    void SetUp() override {
-        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(test->test_suite_name()) + "." + test->name();
-        for (char& c : name) {
-            c = c == '/' ? '_' : c;
-        }
-        output = std::filesystem::path(E2E_OUTPUT_DIR) / name;
-        std::filesystem::remove_all(output);
-        std::filesystem::create_directories(output);
-        demo = std::make_unique<RunningDemo>(WorkingDirectory(), output.string());
-        ASSERT_TRUE(demo->HasWindow());
-    }
+    void SetUp() override;
+    void TearDown() override;
 
-    void TearDown() override {
-        if (demo && demo->HasWindow()) {
-            EXPECT_EQ(demo->Quit(), 0) << "Escape must end the program with exit code 0";
-        }
-    }
-
+    TestSupport::XUser& User() { return program->User(); }
+    // The window's contents now, kept as <name>.ppm in the test's picture directory.
+    TestSupport::FrameImage Capture(const std::string& name) { return program->Capture(name); }
     // Takes pictures about a quarter of a second apart until one satisfies `condition` or about
     // `seconds` have passed; returns the last one.
     TestSupport::FrameImage CaptureUntil(const std::string& name,
                                          const std::function<bool(const TestSupport::FrameImage&)>& condition,
                                          double seconds = 30.0);
 
-    std::filesystem::path output;
-    std::unique_ptr<RunningDemo> demo;
+    // Sizes the window as a window manager would and waits until the X server has done it.
+    void Resize(int width, int height);
+    // Presses the left button at window coordinates and lets go, each step held long enough for
+    // the program to see it in a frame of its own.
+    void Click(int x, int y);
+    // Holds a key (an X key name) for a few frames and lets go.
+    void Tap(const std::string& key);
+    // Replaces the text of the focused field, then Return.
+    void Type(const std::string& text);
+    // Holds Escape until the program ends; its exit code, or nothing if it did not end normally.
+    std::optional<int> Quit();
+
+    std::filesystem::path pictures;
+    std::optional<TestSupport::RunningProgram> program;
+
+private:
+    bool ended = false;
+    std::optional<int> exitCode;
 };
 
 }  // namespace EndToEnd

@@ -37,7 +37,7 @@ class ResizeTest : public DemoFixture {
 protected:
     // Resizes and waits for a picture of the new size whose floor reaches the bottom corners.
     TestSupport::FrameImage ResizeAndCapture(int width, int height) {
-        demo->Resize(width, height);
+        Resize(width, height);
         const std::string name = "window-" + std::to_string(width) + "x" + std::to_string(height);
         return CaptureUntil(name, [width, height](const TestSupport::FrameImage& p) {
             return IsSize(p, width, height) && IsFloor(Patch(p, width - 9, height - 9));

@@ -32,9 +32,9 @@ protected:
 
     // Types a value into one of the panel's number fields, then takes the pointer back to the scene.
     void SetPanelNumber(int rowY, const char* value) {
-        demo->Click(Layout::ValueX, rowY);
-        demo->Type(value);
-        demo->User().MovePointer(Layout::RestX, Layout::RestY);
+        Click(Layout::ValueX, rowY);
+        Type(value);
+        User().MovePointer(Layout::RestX, Layout::RestY);
     }
 
     // Stops the warrior and its clips ("Speed" and "DeltaTime" 0), so that only what the test
@@ -42,7 +42,7 @@ protected:
     TestSupport::FrameImage FreezeWarrior() {
         SetPanelNumber(Layout::SpeedY, "0");
         SetPanelNumber(Layout::DeltaTimeY, "0");
-        TestSupport::FrameImage previous = demo->Capture("freezing");
+        TestSupport::FrameImage previous = Capture("freezing");
         return CaptureUntil("frozen", [&](const TestSupport::FrameImage& p) {
             const bool still = Compare(previous, p, panel).count == 0;
             previous = p;
@@ -73,17 +73,17 @@ protected:
 TEST_F(WarriorTest, CKeyStepsTheWeaponInTheHandAndWrapsRound) {
     const TestSupport::FrameImage sword = FreezeWarrior();
 
-    demo->Tap("c");
+    Tap("c");
     const TestSupport::FrameImage shield = CaptureChangeFrom(sword, "after-c-shield");
     ExpectChangeAtTheWarrior(Compare(sword, shield, panel));
 
-    demo->Tap("c");
+    Tap("c");
     const TestSupport::FrameImage human = CaptureChangeFrom(shield, "after-c-human");
     ExpectChangeAtTheWarrior(Compare(shield, human, panel));
-    demo->Tap("c");
+    Tap("c");
     const TestSupport::FrameImage gun = CaptureChangeFrom(human, "after-c-gun");
     ExpectChangeAtTheWarrior(Compare(human, gun, panel));
-    demo->Tap("c");
+    Tap("c");
     const TestSupport::FrameImage again = CaptureChangeFrom(gun, "after-c-sword");
     EXPECT_EQ(Compare(sword, again, panel).count, 0) << "four presses bring the sword back";
 }
@@ -93,14 +93,14 @@ TEST_F(WarriorTest, CKeyStepsTheWeaponInTheHandAndWrapsRound) {
 TEST_F(WarriorTest, ChoosingGunOnThePanelPutsTheGunInTheHand) {
     const TestSupport::FrameImage sword = FreezeWarrior();
 
-    demo->Click(Layout::ValueX, Layout::WeaponTypesY);
-    demo->Capture("list-open");
-    demo->Click(Layout::WeaponListX, Layout::WeaponListItemY(3));
-    demo->User().MovePointer(Layout::RestX, Layout::RestY);
+    Click(Layout::ValueX, Layout::WeaponTypesY);
+    Capture("list-open");
+    Click(Layout::WeaponListX, Layout::WeaponListItemY(3));
+    User().MovePointer(Layout::RestX, Layout::RestY);
     const TestSupport::FrameImage gun = CaptureChangeFrom(sword, "panel-gun");
     ExpectChangeAtTheWarrior(Compare(sword, gun, panel));
 
-    demo->Tap("c");
+    Tap("c");
     const TestSupport::FrameImage again = CaptureChangeFrom(gun, "gun-then-c");
     EXPECT_EQ(Compare(sword, again, panel).count, 0) << "C from the gun wraps round to the sword";
 }
@@ -110,7 +110,7 @@ TEST_F(WarriorTest, ChoosingGunOnThePanelPutsTheGunInTheHand) {
 // none in two seconds after.
 TEST_F(WarriorTest, SpeedZeroOnThePanelStopsTheWarrior) {
     SetPanelNumber(Layout::DeltaTimeY, "0");
-    const TestSupport::FrameImage gliding1 = demo->Capture("gliding-1");
+    const TestSupport::FrameImage gliding1 = Capture("gliding-1");
     std::this_thread::sleep_for(2s);
     const TestSupport::FrameImage gliding2 = CaptureUntil("gliding-2", [&](const TestSupport::FrameImage& p) {
         return Compare(gliding1, p, panel).count > 20;
@@ -121,9 +121,9 @@ TEST_F(WarriorTest, SpeedZeroOnThePanelStopsTheWarrior) {
 
     SetPanelNumber(Layout::SpeedY, "0");
     std::this_thread::sleep_for(500ms);
-    const TestSupport::FrameImage stopped1 = demo->Capture("stopped-1");
+    const TestSupport::FrameImage stopped1 = Capture("stopped-1");
     std::this_thread::sleep_for(2s);
-    const TestSupport::FrameImage stopped2 = demo->Capture("stopped-2");
+    const TestSupport::FrameImage stopped2 = Capture("stopped-2");
     const Changes moved = Compare(stopped1, stopped2, panel);
     EXPECT_EQ(moved.count, 0) << "the warrior moved on with Speed 0, within " << moved.box.Width() << "x"
                               << moved.box.Height() << " pixels at (" << moved.box.left << ", " << moved.box.top << ")";
