@@ -91,6 +91,16 @@ TEST_F(Update, PlacesThePlayerAndCarriesTheWeaponAtTheHandBone)
     ExpectNear(ToGlm(character.weaponModel->GetWorldMatrix()), PlayerWorld() * hand * HandOffset, 1e-3f);
 }
 
+// A skeleton the renderer does not know gives an empty pose: no skinning matrices, and the weapon
+// stays at the grip offset from the player's origin instead of reading past the bone list.
+TEST_F(Update, WithoutAHandBoneTheWeaponStaysAtThePlayersOrigin)
+{
+    character.playerModel->SetSkeleton("NoSuchSkeleton");
+    Frame();
+    ExpectNear(ToGlm(character.weaponModel->GetWorldMatrix()), PlayerWorld() * HandOffset, 1e-4f);
+    EXPECT_TRUE(character.playerModel->GetSkinningMatricies().empty());
+}
+
 // The weapon takes the selected weapon's name every frame; "Human" is the warrior's second mesh.
 TEST_F(Update, NamesTheWeaponAfterTheSelectionEveryFrame)
 {
