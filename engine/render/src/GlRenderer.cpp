@@ -188,9 +188,16 @@ void GlRenderer::DrawScene() {
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LESS);
     if (settings.wireframe != 0) glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    // Surfaces go back by their depth change over one pixel, so that debug lines drawn on them
+    // (the path on the ground) stay in front: a one-pixel line is rasterised up to half a pixel
+    // from the pixel centres where the surface's depth is taken, and on ground seen at a grazing
+    // angle that half pixel is a larger depth step than the lines' own pull towards the eye.
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(1.0f, 1.0f);
     g.timers.Begin(Pass::Models);
     g.models.DrawLit(drawItems, frame);
     g.timers.End();
+    glDisable(GL_POLYGON_OFFSET_FILL);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 
     if (settings.skyBoxEnabled != 0) {
