@@ -1,6 +1,7 @@
 #include "DebugDraw.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
@@ -11,6 +12,26 @@ namespace RenderInterface {
 namespace {
 
 constexpr int CircleSegments = 32;
+
+struct CirclePoint {
+    float cos;
+    float sin;
+};
+
+// The corners of the unit circle's segments, the last repeating the first; computed once, as
+// every sphere of every frame draws the same circles.
+const std::array<CirclePoint, CircleSegments + 1>& UnitCircle() {
+    static const std::array<CirclePoint, CircleSegments + 1> corners = [] {
+        std::array<CirclePoint, CircleSegments + 1> table{};
+        const float step = 2.0f * 3.14159265f / CircleSegments;
+        for (int i = 0; i <= CircleSegments; ++i) {
+            const float angle = step * static_cast<float>(i);
+            table[i] = CirclePoint{std::cos(angle), std::sin(angle)};
+        }
+        return table;
+    }();
+    return corners;
+}
 
 }  // namespace
 
@@ -51,13 +72,12 @@ void DebugDraw::AddLine(const Math::Vector3& p0, const Math::Vector4& color0, co
 void DebugDraw::AddSphere(const Math::Vector3& center, float radius, const Math::Vector4& color,
                           DebugRenderSpace space) {
     std::vector<Vertex>& queue = Queue(space);
-    const float step = 2.0f * 3.14159265f / CircleSegments;
+    const std::array<CirclePoint, CircleSegments + 1>& circle = UnitCircle();
     for (int axis = 0; axis < 3; ++axis) {
         for (int i = 0; i < CircleSegments; ++i) {
             for (int end = 0; end < 2; ++end) {
-                const float angle = step * static_cast<float>(i + end);
-                const float a = radius * std::cos(angle);
-                const float b = radius * std::sin(angle);
+                const float a = radius * circle[i + end].cos;
+                const float b = radius * circle[i + end].sin;
                 // Circle in the plane perpendicular to x, y or z.
                 const Math::Vector3 offset = axis == 0 ? Math::Vector3(0, a, b)
                                            : axis == 1 ? Math::Vector3(a, 0, b)
