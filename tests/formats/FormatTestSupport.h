@@ -12,14 +12,17 @@
 
 namespace FormatTest {
 
+inline std::uint32_t Bits(float value) {
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, 4);
+    return bits;
+}
+
 // Appends little-endian fields, so expected files can be written out field by field.
 struct HandBytes {
     Assets::Bytes bytes;
-
     HandBytes& Text(const char* text) {
-        for (const char* c = text; *c != '\0'; ++c) {
-            bytes.push_back(static_cast<std::uint8_t>(*c));
-        }
+        bytes.insert(bytes.end(), text, text + std::strlen(text));
         return *this;
     }
     HandBytes& U8(std::uint8_t value) {
@@ -27,32 +30,27 @@ struct HandBytes {
         return *this;
     }
     HandBytes& U32(std::uint32_t value) {
-        for (int i = 0; i < 4; ++i) {
-            bytes.push_back(static_cast<std::uint8_t>((value >> (8 * i)) & 0xFF));
-        }
+        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
         return *this;
     }
-    HandBytes& I32(std::int32_t value) { return U32(static_cast<std::uint32_t>(value)); }
-    HandBytes& F32(float value) {
-        std::uint32_t bits = 0;
-        std::memcpy(&bits, &value, 4);
-        return U32(bits);
-    }
+    HandBytes& F32(float value) { return U32(Bits(value)); }
 };
 
 inline void PutU32(Assets::Bytes& bytes, std::size_t offset, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes.at(offset + i) = static_cast<std::uint8_t>((value >> (8 * i)) & 0xFF);
-    }
+    for (int i = 0; i < 4; ++i) bytes.at(offset + i) = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-inline std::uint32_t Bits(float value) {
-    std::uint32_t bits = 0;
-    std::memcpy(&bits, &value, 4);
-    return bits;
-}
+template <typename Data>
+using Reader = bool (*)(const Assets::Bytes&, Data&, std::string&);
 
-inline void PutF32(Assets::Bytes& bytes, std::size_t offset, float value) { PutU32(bytes, offset, Bits(value)); }
+// The reader must refuse `bytes` with a message that contains `reason`.
+template <typename Data>
+::testing::AssertionResult Refuses(Reader<Data> read, const Assets::Bytes& bytes, const std::string& reason) {
+    Data data;
+    std::string error;
+    if (read(bytes, data, error)) return ::testing::AssertionFailure() << "accepted; expected '" << reason << "'";
+    return ::testing::AssertionResult(error.find(reason) != std::string::npos) << "refused with '" << error << "'";
+}
 
 // One 32-bit field of a valid file overwritten, and the reason the reader must give for it.
 struct Patch {
@@ -61,26 +59,8 @@ struct Patch {
     const char* reason;
 };
 
-// The reader must refuse `bytes` with a message that contains `reason`.
 template <typename Data>
-::testing::AssertionResult Refuses(bool (*read)(const Assets::Bytes&, Data&, std::string&),
-                                   const Assets::Bytes& bytes, const std::string& reason) {
-    Data data;
-    std::string error;
-    if (read(bytes, data, error)) {
-        return ::testing::AssertionFailure() << "accepted; expected a refusal mentioning '" << reason << "'";
-    }
-    if (error.find(reason) == std::string::npos) {
-        return ::testing::AssertionFailure() << "refused with '" << error << "', expected it to mention '"
-                                             << reason << "'";
-    }
-    return ::testing::AssertionSuccess();
-}
-
-// Each patch applied alone to a valid file must be refused for its reason.
-template <typename Data>
-void ExpectPatchesRefused(bool (*read)(const Assets::Bytes&, Data&, std::string&), const Assets::Bytes& valid,
-                          std::initializer_list<Patch> patches) {
+void ExpectPatchesRefused(Reader<Data> read, const Assets::Bytes& valid, std::initializer_list<Patch> patches) {
     for (const Patch& patch : patches) {
         Assets::Bytes bytes = valid;
         PutU32(bytes, patch.offset, patch.value);
@@ -88,32 +68,23 @@ void ExpectPatchesRefused(bool (*read)(const Assets::Bytes&, Data&, std::string&
     }
 }
 
-// The reader accepts `bytes`, and what it read writes back to the same bytes. With the
-// writer's output checked against hand-laid bytes elsewhere, this checks every field read.
+// What the writer wrote reads back and writes again to the same bytes (with the writer checked
+// against hand-laid bytes, this checks every field read); every proper prefix is refused as
+// truncated and one byte more as unexpected.
 template <typename Data>
-void ExpectReadsBackUnchanged(bool (*read)(const Assets::Bytes&, Data&, std::string&),
-                              Assets::Bytes (*write)(const Data&), const Assets::Bytes& bytes) {
+void ExpectRoundTripAndExactLength(Reader<Data> read, Assets::Bytes (*write)(const Data&), const Data& original) {
+    const Assets::Bytes valid = write(original);
     Data data;
     std::string error;
-    ASSERT_TRUE(read(bytes, data, error)) << error;
-    EXPECT_EQ(write(data), bytes);
-}
-
-// Every proper prefix of a valid file must be refused as truncated, with a reason.
-template <typename Data>
-void ExpectEveryTruncationRefused(bool (*read)(const Assets::Bytes&, Data&, std::string&),
-                                  const Assets::Bytes& valid) {
+    ASSERT_TRUE(read(valid, data, error)) << error;
+    EXPECT_EQ(write(data), valid);
     for (std::size_t length = 0; length < valid.size(); ++length) {
         const Assets::Bytes prefix(valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(length));
         ASSERT_TRUE(Refuses(read, prefix, "truncated")) << "prefix of " << length << " bytes";
     }
-}
-
-// A valid file with one byte more must be refused.
-template <typename Data>
-void ExpectTrailingByteRefused(bool (*read)(const Assets::Bytes&, Data&, std::string&), Assets::Bytes valid) {
-    valid.push_back(0);
-    EXPECT_TRUE(Refuses(read, valid, "unexpected bytes"));
+    Assets::Bytes longer = valid;
+    longer.push_back(0);
+    EXPECT_TRUE(Refuses(read, longer, "unexpected bytes"));
 }
 
 }  // namespace FormatTest
