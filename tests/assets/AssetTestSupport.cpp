@@ -1,7 +1,5 @@
 #include "AssetTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <RenderInterface/Animation.h>
 #include <animation/AnimationLibrary.h>
 
@@ -11,84 +9,67 @@ namespace {
 
 constexpr const char* kSkeletonName = "PlayerSkeleton";
 
-Assets::Bytes ReadOrFail(const std::string& relative) {
+template <typename Data>
+Data Load(const std::string& relative, bool (*read)(const Assets::Bytes&, Data&, std::string&)) {
     Assets::Bytes bytes;
+    Data data;
     std::string error;
-    const std::string path = ResourcePath(relative);
-    if (!Assets::ReadFileBytes(path, bytes, error)) {
-        ADD_FAILURE() << path << ": " << error << " (build the vantor_resources target first)";
+    if (!Assets::ReadFileBytes(ResourcePath(relative), bytes, error) || !read(bytes, data, error)) {
+        ADD_FAILURE() << relative << ": " << error << " (the vantor_resources target builds it)";
     }
-    return bytes;
+    return data;
 }
 
-// Registers the skeleton and the clips unless the runtime already knows them (a renderer
-// destroyed by an earlier test clears them).
+// Registers the skeleton and the clips unless the runtime knows them (destroying a renderer clears them).
 void EnsureRegistered() {
     if (RenderInterface::AnimationController::GetBoneCount(kSkeletonName) > 0 &&
-        RenderInterface::AnimationController::GetClipDuration(ClipFiles().back().name) > 0.0f) {
+        RenderInterface::AnimationController::GetClipDuration("Run") > 0.0f) {
         return;
     }
-    ASSERT_EQ(RenderInterface::AnimationLibrary::RegisterSkeletonFile(
-                  ResourcePath("skeletons/Warrior_Skeleton.ske").c_str(), kSkeletonName),
-              RenderInterface::ResourceResult::Loaded);
-    for (const ClipFile& clip : ClipFiles()) {
-        const std::string path = ResourcePath(std::string("animations/Warrior_") + clip.fileStem + ".anim");
-        ASSERT_EQ(RenderInterface::AnimationLibrary::RegisterAnimationFile(path.c_str(), clip.name),
-                  RenderInterface::ResourceResult::Loaded)
-            << path;
+    for (const AppResource& resource : AppResources()) {
+        const std::string path = std::string(VANTOR_RESOURCE_ROOT) + "/" + resource.path;
+        if (resource.path.find(".anim") != std::string::npos) {
+            RenderInterface::AnimationLibrary::RegisterAnimationFile(path.c_str(), resource.name.c_str());
+        } else if (resource.name == kSkeletonName) {
+            RenderInterface::AnimationLibrary::RegisterSkeletonFile(path.c_str(), kSkeletonName);
+        }
     }
 }
 
 }  // namespace
 
-std::string ResourceRoot() { return VANTOR_RESOURCE_ROOT; }
-
-std::string ResourcePath(const std::string& relative) { return ResourceRoot() + "/resources/" + relative; }
-
-Assets::MeshData LoadMesh(const std::string& relative) {
-    Assets::MeshData mesh;
-    std::string error;
-    if (!Assets::ReadMesh(ReadOrFail(relative), mesh, error)) {
-        ADD_FAILURE() << relative << ": " << error;
-    }
-    return mesh;
+const std::vector<AppResource>& AppResources() {
+    static const std::vector<AppResource> resources = [] {
+        std::vector<AppResource> list = {
+            {"textures\\CubeMap.dds", "CubeMap"},   {"textures\\CitySkybox.dds", "CubeMap2"},
+            {"models\\Sword.mesh", "Sword"},        {"models\\Shield.mesh", "Shield"},
+            {"models\\Cerberus.mesh", "Gun"},       {"models\\default\\Cube.mesh", "floor"},
+            {"skeletons\\Warrior_Skeleton.ske", "PlayerSkeleton"},
+            {"models\\Warrior_Skeleton2.mesh", "Human"}, {"models\\Warrior_Skeleton.mesh", "Player"}};
+        for (const char* clip : {"Attack_1", "Attack_2", "Attack_3", "Die", "Guard", "Critical_Damage", "Damage",
+                                 "Skill_1", "Skill_2", "Skill_3", "Skill_4", "Skill_5", "Stand", "Walk", "Run"}) {
+            std::string name = clip;
+            if (name.find("Attack_") == 0 || name.find("Skill_") == 0) name.erase(name.find('_'), 1);
+            list.push_back({std::string("animations\\Warrior_") + clip + ".anim", name});
+        }
+        for (AppResource& resource : list) resource.path = ".\\resources\\" + resource.path;
+        return list;
+    }();
+    return resources;
 }
 
-Assets::SkeletonData LoadSkeleton() {
-    Assets::SkeletonData skeleton;
-    std::string error;
-    if (!Assets::ReadSkeleton(ReadOrFail("skeletons/Warrior_Skeleton.ske"), skeleton, error)) {
-        ADD_FAILURE() << "skeleton: " << error;
-    }
-    return skeleton;
-}
+std::string ResourcePath(const std::string& relative) { return std::string(VANTOR_RESOURCE_ROOT) + "/resources/" + relative; }
 
-Assets::AnimationData LoadClip(const std::string& fileStem) {
-    Assets::AnimationData clip;
-    std::string error;
-    if (!Assets::ReadAnimation(ReadOrFail("animations/Warrior_" + fileStem + ".anim"), clip, error)) {
-        ADD_FAILURE() << fileStem << ": " << error;
-    }
-    return clip;
-}
+Assets::MeshData LoadMesh(const std::string& relative) { return Load(relative, Assets::ReadMesh); }
+Assets::SkeletonData LoadSkeleton() { return Load("skeletons/Warrior_Skeleton.ske", Assets::ReadSkeleton); }
+Assets::AnimationData LoadClip(const std::string& relative) { return Load(relative, Assets::ReadAnimation); }
+Assets::CubeMapData LoadSky(const std::string& file) { return Load("textures/" + file, Assets::ReadCubeMapDds); }
 
 int BoneIndex(const Assets::SkeletonData& skeleton, const std::string& name) {
     for (size_t i = 0; i < skeleton.bones.size(); ++i) {
-        if (skeleton.bones[i].name == name) {
-            return static_cast<int>(i);
-        }
+        if (skeleton.bones[i].name == name) return static_cast<int>(i);
     }
     return -1;
-}
-
-const std::vector<ClipFile>& ClipFiles() {
-    static const std::vector<ClipFile> files = {
-        {"Attack1", "Attack_1"}, {"Attack2", "Attack_2"}, {"Attack3", "Attack_3"},
-        {"Die", "Die"},          {"Guard", "Guard"},      {"Critical_Damage", "Critical_Damage"},
-        {"Damage", "Damage"},    {"Skill1", "Skill_1"},   {"Skill2", "Skill_2"},
-        {"Skill3", "Skill_3"},   {"Skill4", "Skill_4"},   {"Skill5", "Skill_5"},
-        {"Stand", "Stand"},      {"Walk", "Walk"},        {"Run", "Run"}};
-    return files;
 }
 
 SampledPose SamplePose(const std::string& clip, float time) {
@@ -99,8 +80,7 @@ SampledPose SamplePose(const std::string& clip, float time) {
     std::vector<Math::VQS> locals;
     SampledPose pose;
     RenderInterface::AnimationController::LerpBlend(kSkeletonName, &state, locals);
-    RenderInterface::AnimationController::BuildTransformationMatricies(kSkeletonName, locals, pose.bones,
-                                                                       pose.skinning);
+    RenderInterface::AnimationController::BuildTransformationMatricies(kSkeletonName, locals, pose.bones, pose.skinning);
     EXPECT_FALSE(pose.bones.empty()) << clip << " could not be sampled";
     return pose;
 }
@@ -112,19 +92,14 @@ float ClipDuration(const std::string& clip) {
 
 std::vector<Math::Vector3> SkinPositions(const Assets::MeshData& mesh, const std::vector<Math::Matrix4>& skinning) {
     std::vector<Math::Vector3> positions;
-    positions.reserve(mesh.vertices.size());
     for (const Assets::MeshVertex& vertex : mesh.vertices) {
         Math::Vector3 sum;
         for (int k = 0; k < Assets::MaxBoneInfluences; ++k) {
-            if (vertex.boneWeights[k] > 0.0f) {
-                sum += Math::TransformPoint(skinning.at(vertex.boneIndices[k]), vertex.position) * vertex.boneWeights[k];
-            }
+            sum += Math::TransformPoint(skinning.at(vertex.boneIndices[k]), vertex.position) * vertex.boneWeights[k];
         }
         positions.push_back(sum);
     }
     return positions;
 }
-
-Math::Vector3 Translation(const Math::Matrix4& m) { return Math::Vector3(m[3], m[7], m[11]); }
 
 }  // namespace AssetTests

@@ -1,6 +1,10 @@
 #pragma once
-// Access to the generated resources (the build's resources/ tree, written by vantor-assets) and
-// to the animation runtime posing the warrior with them.
+// The generated resources (the build's resources/ tree, written by vantor-assets) read through the
+// format readers, and the warrior posed with them by the real animation runtime.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -9,48 +13,41 @@
 
 namespace AssetTests {
 
-// The directory holding resources/.
-std::string ResourceRoot();
-// Path of a generated file given its path below resources/, e.g. "models/Sword.mesh".
+using Math::Vector3;
+
+// A resource as the app registers it: its path (backslashes, relative to the resources' parent)
+// and its name.
+struct AppResource {
+    std::string path, name;
+};
+const std::vector<AppResource>& AppResources();
+// Path of a generated file below resources/, e.g. "models/Sword.mesh".
 std::string ResourcePath(const std::string& relative);
 
-// Each loads through the format readers; a file that fails to load fails the test.
+// Each loads through its format reader; a file that fails to load fails the test.
 Assets::MeshData LoadMesh(const std::string& relative);
 Assets::SkeletonData LoadSkeleton();
-Assets::AnimationData LoadClip(const std::string& fileStem);  // e.g. "Walk" for Warrior_Walk.anim
+Assets::AnimationData LoadClip(const std::string& relative);
+Assets::CubeMapData LoadSky(const std::string& file);
+int BoneIndex(const Assets::SkeletonData& skeleton, const std::string& name);  // -1 if absent
 
-// Index of the bone with this name, or -1.
-int BoneIndex(const Assets::SkeletonData& skeleton, const std::string& name);
-
-// The app's clip names and the files it registers them from.
-struct ClipFile {
-    const char* name;      // as registered, e.g. "Attack1"
-    const char* fileStem;  // e.g. "Attack_1"
-};
-const std::vector<ClipFile>& ClipFiles();
-
-// The weapon offset from the hand bone the app uses.
+// The app's weapon offset from the hand bone, and the demo's defaults: clip time per frame, and
+// model units the body travels per frame (1 world unit at the player's scale of 0.3).
 const Math::Vector3 kWeaponOffset(9.75f, 2.8f, 6.305f);
 constexpr int kWeaponBone = 36;
-// The demo's defaults: clip time per frame, and model units the body travels per frame
-// (1 world unit at the player's scale of 0.3).
 constexpr float kClipStepPerFrame = 0.007f;
 constexpr float kTravelPerFrame = 1.0f / 0.3f;
 
-// A pose sampled by the runtime: model-space bone matrices and skinning matrices.
+// Model-space bone matrices of the warrior in the registered clip `clip` at `time` (the skeleton
+// and clips are registered with the runtime on first use), and its skinning matrices.
 struct SampledPose {
-    std::vector<Math::Matrix4> bones;
-    std::vector<Math::Matrix4> skinning;
+    std::vector<Math::Matrix4> bones, skinning;
 };
-// Registers the skeleton and every clip with the animation runtime (once per process) and
-// samples `clip` (its registered name) at `time`.
 SampledPose SamplePose(const std::string& clip, float time);
-// The clip's duration as the runtime reports it.
 float ClipDuration(const std::string& clip);
 
 // Linear blend skinning on the CPU: each vertex moved by its weighted skinning matrices.
 std::vector<Math::Vector3> SkinPositions(const Assets::MeshData& mesh, const std::vector<Math::Matrix4>& skinning);
-
-Math::Vector3 Translation(const Math::Matrix4& m);
+inline Math::Vector3 Translation(const Math::Matrix4& m) { return Math::Vector3(m[3], m[7], m[11]); }
 
 }  // namespace AssetTests

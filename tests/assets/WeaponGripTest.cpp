@@ -1,134 +1,71 @@
 // Where the app puts a weapon: the right hand bone (36) times the fixed offset. In the bind pose
-// that point must lie inside the closed fist, and in the walking pose each weapon must be held
-// the way its kind is carried.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <string>
-#include <vector>
-
+// that point must lie inside the closed fist, and walking or running each weapon must be held the
+// way its kind is carried.
 #include "AssetTestSupport.h"
 
-namespace AssetTests {
-namespace {
+using namespace AssetTests;
 
 using Math::Matrix4;
-using Math::Vector3;
+const Matrix4 kOffset = Matrix4::TRS(kWeaponOffset, Math::Quaternion::identity, Vector3::one);
 
-Matrix4 OffsetMatrix() { return Matrix4::TRS(kWeaponOffset, Math::Quaternion::identity, Vector3::one); }
-
-// Bones at or below the weapon bone: the hand and its fingers.
-std::vector<bool> HandBones(const Assets::SkeletonData& skeleton) {
-    std::vector<bool> inHand(skeleton.bones.size(), false);
-    for (size_t bone = 0; bone < skeleton.bones.size(); ++bone) {
-        const int parent = skeleton.bones[bone].parent;
-        inHand[bone] = static_cast<int>(bone) == kWeaponBone || (parent >= 0 && inHand[parent]);
-    }
-    return inHand;
-}
-
-// Evenly spread unit directions (a Fibonacci sphere).
-std::vector<Vector3> Directions(int count) {
-    std::vector<Vector3> directions;
-    const float golden = 2.39996323f;
-    for (int i = 0; i < count; ++i) {
-        const float y = 1.0f - 2.0f * (static_cast<float>(i) + 0.5f) / static_cast<float>(count);
-        const float r = std::sqrt(1.0f - y * y);
-        directions.emplace_back(r * std::cos(golden * i), y, r * std::sin(golden * i));
-    }
-    return directions;
-}
-
-// In the bind pose the grip point is enclosed by the fist: whichever way one looks from it, the
-// hand's surface lies at least a unit beyond it (it is inside the hand's hull), and the fingers
-// wrap it closely.
-TEST(WeaponGripTest, GripPointLiesInsideTheClosedFist) {
+// Whichever way one looks from the grip point (400 directions spread evenly by a Fibonacci sphere),
+// vertices of the hand and its fingers lie at least a unit beyond it, so it is inside the hand's
+// hull; and the fingers wrap it closely.
+TEST(WeaponGrip, GripPointLiesInsideTheClosedFist) {
     const Assets::SkeletonData skeleton = LoadSkeleton();
     const Assets::MeshData mesh = LoadMesh("models/Warrior_Skeleton.mesh");
     ASSERT_GT(skeleton.bones.size(), static_cast<size_t>(kWeaponBone));
-    const Vector3 grip = Math::TransformPoint(Math::Inverse(skeleton.bones[kWeaponBone].inverseBind) * OffsetMatrix(),
-                                              Vector3::zero);
-    const std::vector<bool> inHand = HandBones(skeleton);
+    const Vector3 grip = Math::TransformPoint(Math::Inverse(skeleton.bones[kWeaponBone].inverseBind) * kOffset, Vector3::zero);
+    std::vector<bool> inHand(skeleton.bones.size());
+    for (size_t bone = 0; bone < skeleton.bones.size(); ++bone) {
+        const int parent = skeleton.bones[bone].parent;
+        inHand[bone] = bone == kWeaponBone || (parent >= 0 && inHand[parent]);
+    }
     std::vector<Vector3> hand;
+    float nearest = 1e9f;
     for (const Assets::MeshVertex& v : mesh.vertices) {
-        if (inHand[v.boneIndices[0]] && v.boneWeights[0] >= 0.5f) hand.push_back(v.position);
+        if (!inHand[v.boneIndices[0]] || v.boneWeights[0] < 0.5f) continue;
+        hand.push_back(v.position);
+        nearest = std::min(nearest, Math::Length(v.position - grip));
     }
     ASSERT_GT(hand.size(), 100u);
-
-    float nearest = 1e9f;
-    for (const Vector3& p : hand) nearest = std::min(nearest, Math::Length(p - grip));
     EXPECT_LT(nearest, 4.0f) << "the fingers do not close around the grip";
-    for (const Vector3& direction : Directions(400)) {
+    for (int i = 0; i < 400; ++i) {
+        const float y = 1.0f - (2.0f * i + 1.0f) / 400.0f, r = std::sqrt(1.0f - y * y);
+        const Vector3 direction(r * std::cos(2.39996323f * i), y, r * std::sin(2.39996323f * i));
         float beyond = -1e9f;
         for (const Vector3& p : hand) beyond = std::max(beyond, Math::Dot(p - grip, direction));
-        EXPECT_GT(beyond, 1.0f) << "the grip lies outside the hand towards (" << direction.x << ", " << direction.y
-                                << ", " << direction.z << ")";
+        EXPECT_GT(beyond, 1.0f) << "outside the hand towards (" << direction.x << ", " << direction.y << ", " << direction.z << ")";
     }
 }
 
-struct HeldWeapon {
-    std::vector<Vector3> points;  // model space
-    Vector3 grip;
-};
-
-// A weapon's vertices placed as the app places it, with the warrior in `clip` at `time`.
-HeldWeapon Hold(const Assets::MeshData& weapon, const char* clip, float time) {
-    const Matrix4 placement = SamplePose(clip, time).bones.at(kWeaponBone) * OffsetMatrix();
-    HeldWeapon held;
-    held.grip = Math::TransformPoint(placement, Vector3::zero);
-    for (const Assets::MeshVertex& v : weapon.vertices) held.points.push_back(Math::TransformPoint(placement, v.position));
-    return held;
-}
-
-Vector3 FarthestFromGrip(const HeldWeapon& held) {
-    Vector3 farthest = held.grip;
-    for (const Vector3& p : held.points)
-        if (Math::Length(p - held.grip) > Math::Length(farthest - held.grip)) farthest = p;
-    return farthest - held.grip;
-}
-
-class CarriedWeaponTest : public ::testing::TestWithParam<const char*> {};
-
-// Walking or running, the sword's blade points forward and up.
-TEST_P(CarriedWeaponTest, SwordBladePointsForwardAndUp) {
-    const Assets::MeshData sword = LoadMesh("models/Sword.mesh");
-    for (float t = 0.0f; t < ClipDuration(GetParam()); t += 0.03f) {
-        const Vector3 blade = FarthestFromGrip(Hold(sword, GetParam(), t));
-        EXPECT_GT(Math::Length(blade), 80.0f);
-        EXPECT_GT(blade.z, 0.25f * Math::Length(blade)) << "t = " << t;
-        EXPECT_GT(blade.y, 0.25f * Math::Length(blade)) << "t = " << t;
+// Placed as the app places them in every frame of Walk and Run: the sword's blade (its farthest
+// point from the grip) points forward and up, the gun's muzzle ahead, and the shield's centre lies
+// further out to the right (-x) than the forearm.
+TEST(WeaponGrip, WeaponsAreCarriedNaturally) {
+    const Assets::MeshData sword = LoadMesh("models/Sword.mesh"), gun = LoadMesh("models/Cerberus.mesh"),
+                           shield = LoadMesh("models/Shield.mesh");
+    const int forearm = BoneIndex(LoadSkeleton(), "RightForearm");
+    for (const char* clip : {"Walk", "Run"}) {
+        for (float t = 0.0f; t < ClipDuration(clip); t += 0.03f) {
+            const SampledPose pose = SamplePose(clip, t);
+            const Matrix4 placement = pose.bones.at(kWeaponBone) * kOffset;
+            const Vector3 grip = Math::TransformPoint(placement, Vector3::zero);
+            auto farthest = [&](const Assets::MeshData& mesh) {
+                Vector3 best = grip;
+                for (const Assets::MeshVertex& v : mesh.vertices) {
+                    const Vector3 p = Math::TransformPoint(placement, v.position);
+                    if (Math::Length(p - grip) > Math::Length(best - grip)) best = p;
+                }
+                return best - grip;
+            };
+            const Vector3 blade = farthest(sword), muzzle = farthest(gun);
+            EXPECT_GT(Math::Length(blade), 80.0f);
+            EXPECT_TRUE(blade.z > 0.25f * Math::Length(blade) && blade.y > 0.25f * Math::Length(blade)) << clip << " " << t;
+            EXPECT_GT(muzzle.z, 0.8f * Math::Length(muzzle)) << clip << " " << t;
+            float centreX = 0.0f;
+            for (const Assets::MeshVertex& v : shield.vertices) centreX += Math::TransformPoint(placement, v.position).x / shield.vertices.size();
+            EXPECT_LT(centreX, std::min(Translation(pose.bones[forearm]).x, Translation(pose.bones[kWeaponBone]).x) - 5.0f) << clip << " " << t;
+        }
     }
 }
-
-// The gun's muzzle points ahead, roughly level.
-TEST_P(CarriedWeaponTest, GunPointsForward) {
-    const Assets::MeshData gun = LoadMesh("models/Cerberus.mesh");
-    for (float t = 0.0f; t < ClipDuration(GetParam()); t += 0.03f) {
-        const Vector3 muzzle = FarthestFromGrip(Hold(gun, GetParam(), t));
-        EXPECT_GT(muzzle.z, 0.8f * Math::Length(muzzle)) << "t = " << t;
-    }
-}
-
-// The shield lies along the outside of the right forearm: its board is further out to the right
-// (-x) than the forearm, and its face looks outwards.
-TEST_P(CarriedWeaponTest, ShieldRidesOnTheOutsideOfTheForearm) {
-    const Assets::MeshData shield = LoadMesh("models/Shield.mesh");
-    const Assets::SkeletonData skeleton = LoadSkeleton();
-    const int forearm = BoneIndex(skeleton, "RightForearm");
-    for (float t = 0.0f; t < ClipDuration(GetParam()); t += 0.03f) {
-        const HeldWeapon held = Hold(shield, GetParam(), t);
-        Vector3 centre;
-        for (const Vector3& p : held.points) centre += p * (1.0f / static_cast<float>(held.points.size()));
-        const SampledPose pose = SamplePose(GetParam(), t);
-        const Vector3 elbow = Translation(pose.bones[forearm]);
-        const Vector3 wrist = Translation(pose.bones[kWeaponBone]);
-        const float forearmX = std::min(elbow.x, wrist.x);
-        EXPECT_LT(centre.x, forearmX - 5.0f) << "t = " << t;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(WalkAndRun, CarriedWeaponTest, ::testing::Values("Walk", "Run"));
-
-}  // namespace
-}  // namespace AssetTests
