@@ -1,6 +1,6 @@
 #pragma once
-// Properties every reader must keep on arbitrary bytes, besides not crashing: a refusal comes
-// with a reason, and whatever is accepted survives a write and a second read unchanged.
+// Properties every reader must keep on arbitrary bytes, besides not crashing: a refusal comes with
+// a reason, and whatever is accepted survives a write and a second read unchanged.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -21,14 +21,8 @@ void ReadWriteIdentity(const std::uint8_t* data, std::size_t size,
     const Assets::Bytes input(data, data + size);
     Data parsed;
     std::string error;
-    if (!read(input, parsed, error)) {
-        if (error.empty()) {
-            Violated("refused without a reason");
-        }
-        return;
-    }
-    if (write(parsed) != input) {
-        Violated("an accepted file does not write back to the same bytes");
+    if (read(input, parsed, error) ? write(parsed) != input : error.empty()) {
+        Violated(error.empty() ? "refused without a reason" : "an accepted file does not write back to the same bytes");
     }
 }
 

@@ -1,6 +1,6 @@
-// Writes a small seed corpus for each reader's fuzzer: valid files of every shape the writers
-// produce, so the fuzzers start from deep inside each format. Usage: FuzzSeedCorpus <dir>;
-// makes <dir>/mesh, <dir>/skeleton, <dir>/animation and <dir>/dds.
+// Writes a seed corpus for each reader's fuzzer: valid files of the shapes the writers produce, so
+// the fuzzers start from deep inside each format. Usage: FuzzSeedCorpus <dir>; makes <dir>/mesh,
+// <dir>/skeleton, <dir>/animation and <dir>/dds.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -9,67 +9,37 @@
 
 namespace {
 
-Assets::MeshData Mesh(bool skinned) {
-    Assets::MeshData mesh;
-    mesh.skinned = skinned;
+Assets::MeshData Quad(bool skinned) {
+    Assets::MeshData mesh{skinned, {}, {0, 1, 2, 2, 1, 3}};
     for (int i = 0; i < 4; ++i) {
-        Assets::MeshVertex v;
-        v.position = Math::Vector3(static_cast<float>(i & 1), static_cast<float>(i >> 1), 0.0f);
-        v.normal = Math::Vector3(0.0f, 0.0f, 1.0f);
-        v.uv = Math::Vector2(v.position.x, v.position.y);
-        v.boneIndices = {static_cast<std::uint8_t>(i), 1, 0, 0};
-        v.boneWeights = {0.5f, 0.5f, 0.0f, 0.0f};
-        mesh.vertices.push_back(v);
+        const Math::Vector3 position(float(i & 1), float(i >> 1), 0.0f);
+        mesh.vertices.push_back({position, Math::Vector3(0, 0, 1), Math::Vector2(position.x, position.y),
+                                 {255, 255, 255, 255}, {std::uint8_t(i), 1, 0, 0}, {0.5f, 0.5f, 0.0f, 0.0f}});
     }
-    mesh.indices = {0, 1, 2, 2, 1, 3};
     return mesh;
 }
 
-Assets::SkeletonData Skeleton() {
+Assets::SkeletonData Chain() {
     Assets::SkeletonData skeleton;
-    for (int i = 0; i < 3; ++i) {
-        Assets::BoneData bone;
-        bone.name = "bone" + std::to_string(i);
-        bone.parent = i - 1;
-        bone.bindPose.translation = Math::Vector3(0.0f, 1.0f, 0.0f);
-        skeleton.bones.push_back(bone);
-    }
+    for (int i = 0; i < 3; ++i) skeleton.bones.push_back({"bone" + std::to_string(i), i - 1, {}, {}});
     return skeleton;
 }
 
 Assets::AnimationData Clip(int tracks) {
-    Assets::AnimationData clip;
-    clip.duration = 2.0f;
+    Assets::AnimationData clip{2.0f, {}};
     for (int t = 0; t < tracks; ++t) {
-        Assets::BoneTrack track;
-        track.bone = static_cast<std::uint32_t>(t * 2);
-        track.translations = {{0.0f, Math::Vector3(0, 0, 0)}, {1.0f, Math::Vector3(1, 0, 0)}};
-        track.rotations = {{0.5f, Math::Quaternion()}};
-        track.scales = {{0.0f, Math::Vector3(1, 1, 1)}, {1.0f, Math::Vector3(2, 2, 2)}, {2.0f, Math::Vector3(1, 1, 1)}};
-        clip.tracks.push_back(track);
+        clip.tracks.push_back({std::uint32_t(2 * t),
+                               {{0.0f, Math::Vector3(0, 0, 0)}, {1.0f, Math::Vector3(1, 0, 0)}},
+                               {{0.5f, Math::Quaternion()}},
+                               {{0.0f, Math::Vector3(1, 1, 1)}, {2.0f, Math::Vector3(2, 2, 2)}}});
     }
     return clip;
 }
 
 Assets::CubeMapData Cube(std::uint32_t size) {
-    Assets::CubeMapData cube;
-    cube.size = size;
-    for (int f = 0; f < 6; ++f) {
-        for (std::uint32_t p = 0; p < size * size * 4; ++p) {
-            cube.faces[f].push_back(static_cast<std::uint8_t>(f * 40 + p));
-        }
-    }
+    Assets::CubeMapData cube{size, {}};
+    for (int f = 0; f < 6; ++f) cube.faces[f].assign(size * size * 4, std::uint8_t(f * 40));
     return cube;
-}
-
-bool Put(const std::filesystem::path& dir, const std::string& name, const Assets::Bytes& bytes) {
-    std::filesystem::create_directories(dir);
-    std::string error;
-    if (!Assets::WriteFileBytes((dir / name).string(), bytes, error)) {
-        std::fprintf(stderr, "FuzzSeedCorpus: %s: %s\n", (dir / name).c_str(), error.c_str());
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -80,12 +50,19 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path root = argv[1];
-    const bool ok = Put(root / "mesh", "static", Assets::WriteMesh(Mesh(false))) &&
-                    Put(root / "mesh", "skinned", Assets::WriteMesh(Mesh(true))) &&
-                    Put(root / "skeleton", "chain", Assets::WriteSkeleton(Skeleton())) &&
-                    Put(root / "animation", "empty", Assets::WriteAnimation(Clip(0))) &&
-                    Put(root / "animation", "tracks", Assets::WriteAnimation(Clip(3))) &&
-                    Put(root / "dds", "one", Assets::WriteCubeMapDds(Cube(1))) &&
-                    Put(root / "dds", "four", Assets::WriteCubeMapDds(Cube(4)));
-    return ok ? 0 : 1;
+    const std::pair<const char*, Assets::Bytes> seeds[] = {
+        {"mesh/static", Assets::WriteMesh(Quad(false))},       {"mesh/skinned", Assets::WriteMesh(Quad(true))},
+        {"skeleton/chain", Assets::WriteSkeleton(Chain())},    {"animation/empty", Assets::WriteAnimation(Clip(0))},
+        {"animation/tracks", Assets::WriteAnimation(Clip(3))}, {"dds/one", Assets::WriteCubeMapDds(Cube(1))},
+        {"dds/four", Assets::WriteCubeMapDds(Cube(4))}};
+    for (const auto& [name, bytes] : seeds) {
+        const std::filesystem::path path = root / name;
+        std::filesystem::create_directories(path.parent_path());
+        std::string error;
+        if (!Assets::WriteFileBytes(path.string(), bytes, error)) {
+            std::fprintf(stderr, "FuzzSeedCorpus: %s: %s\n", path.c_str(), error.c_str());
+            return 1;
+        }
+    }
+    return 0;
 }

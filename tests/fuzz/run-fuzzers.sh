@@ -1,16 +1,10 @@
 #!/usr/bin/env bash
-# Builds the fuzz project with clang in its own directory, seeds each fuzzer with files made
-# by our writers, and runs every fuzzer for a bounded time. Fails on any crash, leak or
-# sanitizer report. Usage: run-fuzzers.sh <source root> <work dir> <seed writer> [seconds]
+# Builds the fuzz project with clang in its own directory, seeds each fuzzer with files made by our
+# writers, and runs every fuzzer for a bounded time. Fails on any crash, leak or sanitizer report.
+# Usage: run-fuzzers.sh <source root> <work dir> <seed writer> [seconds]
 set -euo pipefail
-root=$1
-work=$2
-seeder=$3
-seconds=${4:-20}
-
-build=$work/build
-corpus=$work/corpus
-findings=$work/findings
+root=$1 work=$2 seeder=$3 seconds=${4:-20}
+build=$work/build corpus=$work/corpus findings=$work/findings
 rm -rf "$corpus" "$findings"
 mkdir -p "$build" "$findings"
 
@@ -21,12 +15,11 @@ if ! { CC=clang-14 CXX=clang++-14 cmake -S "$root/tests/fuzz/project" -B "$build
   echo "!! building the fuzzers failed; log: $work/build.log"
   exit 1
 fi
-
 "$seeder" "$corpus"
 
 failed=0
-run() {
-  local fuzzer=$1 seeds=$2
+for pair in FuzzMesh:mesh FuzzSkeleton:skeleton FuzzAnimation:animation FuzzCubeMap:dds; do
+  fuzzer=${pair%%:*} seeds=${pair#*:}
   echo "== $fuzzer for ${seconds}s"
   if ! "$build/$fuzzer" "$corpus/$seeds" -max_total_time="$seconds" -max_len=4096 -rss_limit_mb=2048 \
       -artifact_prefix="$findings/$fuzzer-" -print_final_stats=1 >"$work/$fuzzer.log" 2>&1; then
@@ -36,9 +29,5 @@ run() {
   else
     grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "$work/$fuzzer.log" || true
   fi
-}
-run FuzzMesh mesh
-run FuzzSkeleton skeleton
-run FuzzAnimation animation
-run FuzzCubeMap dds
+done
 exit $failed
