@@ -1,7 +1,5 @@
-// The animation runtime against hand-computed poses and glm: clip sampling (keys interpolated,
-// clamped outside the keys, the bind pose wherever a clip says nothing), blends of two clips, bone
-// and skinning matrices through the hierarchy, and what callers can rely on (empty outputs for
-// anything unknown, storage reused between frames, the end flag, unusable files refused).
+// The animation runtime against hand-computed poses and glm: sampling, blending, hierarchy matrices,
+// and what callers rely on (empty outputs for anything unknown, reused storage, the end flag).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -36,7 +34,7 @@ inline glm::quat ToGlm(const Math::Quaternion& q) { return glm::quat(q.s, q.v.x,
 inline Math::Quaternion FromGlm(const glm::quat& q) { return Math::Quaternion(Vector3(q.x, q.y, q.z), q.w); }
 inline glm::quat AxisAngle(float radians, const glm::vec3& axis) { return glm::angleAxis(radians, axis); }
 
-inline Math::VQS Pose(const Vector3& t, const glm::quat& r = glm::quat(1, 0, 0, 0), const Vector3& s = Vector3(1, 1, 1)) {
+inline Math::VQS Pose(const Vector3& t, const glm::quat& r = {1, 0, 0, 0}, const Vector3& s = Vector3(1, 1, 1)) {
     return Math::VQS{t, FromGlm(r), s};
 }
 
@@ -48,7 +46,7 @@ inline glm::mat4 GlmTrs(const Math::VQS& pose) {
 // Our matrices are stored row by row, glm's column by column.
 inline ::testing::AssertionResult MatrixNear(const Math::Matrix4& actual, const glm::mat4& expected) {
     for (int i = 0; i < 16; ++i) {
-        if (std::abs(actual.m[i] - expected[i % 4][i / 4]) > 1e-4f) return ::testing::AssertionFailure() << "element " << i;
+        if (std::abs(actual.m[i] - expected[i % 4][i / 4]) > 1e-4f) return ::testing::AssertionFailure() << i;
     }
     return ::testing::AssertionSuccess();
 }
@@ -76,13 +74,14 @@ inline Assets::SkeletonData MakeSkeleton(const std::vector<std::pair<int, Math::
     return skeleton;
 }
 
-inline Assets::BoneTrack Track(std::uint32_t bone, std::vector<Assets::Vector3Key> translations = {},
-                               std::vector<Assets::RotationKey> rotations = {}, std::vector<Assets::Vector3Key> scales = {}) {
-    return Assets::BoneTrack{bone, std::move(translations), std::move(rotations), std::move(scales)};
+using Keys = std::vector<Assets::Vector3Key>;
+using Turns = std::vector<Assets::RotationKey>;
+inline Assets::BoneTrack Track(std::uint32_t bone, Keys translations = {}, Turns rotations = {}, Keys scales = {}) {
+    return {bone, std::move(translations), std::move(rotations), std::move(scales)};
 }
 
 inline Assets::AnimationData MakeClip(float duration, std::vector<Assets::BoneTrack> tracks = {}) {
-    return Assets::AnimationData{duration, std::move(tracks)};
+    return {duration, std::move(tracks)};
 }
 
 inline RenderInterface::AnimationState State(const std::string& clip, float time) {
@@ -97,9 +96,7 @@ inline RenderInterface::AnimationState State(const std::string& clip, float time
 class Animation : public ::testing::Test {
 protected:
     void SetUp() override {
-        directory = std::filesystem::temp_directory_path() /
-                    ("vantor-animation-" + std::to_string(::getpid()) + "-" +
-                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        directory = std::filesystem::temp_directory_path() / ("vantor-animation-" + std::to_string(::getpid()));
         std::filesystem::create_directories(directory);
         RegisterSkeleton("Body", body);
     }
@@ -197,7 +194,7 @@ TEST_F(Animation, EveryIntervalOfALongTrackIsFound) {
 // Channels without keys and bones without a track keep the bind pose; tracks for bones past the
 // skeleton's end (a clip made for a larger skeleton) are ignored.
 TEST_F(Animation, WhatTheClipDoesNotCoverKeepsTheBindPose) {
-    const std::vector<Assets::Vector3Key> five = {{0, Vector3(5, 5, 5)}};
+    const Keys five = {{0, Vector3(5, 5, 5)}};
     RegisterClip("Partial", MakeClip(1.0f, {Track(2, five), Track(40, five), Track(0xFFFFFFFFu, five)}));
     Sample("Partial", 0.5f);
     for (int bone : {0, 1}) {
@@ -212,12 +209,8 @@ TEST_F(Animation, WhatTheClipDoesNotCoverKeepsTheBindPose) {
 TEST_F(Animation, BlendWeightsZeroHalfAndOne) {
     const glm::quat walkTurn = AxisAngle(0.4f, {1, 0, 0}), runTurn = AxisAngle(1.2f, {0, 1, 0});
     RegisterWalkAndRun(walkTurn, runTurn);
-    const struct {
-        float weight;
-        glm::vec3 move;
-        glm::quat turn;
-        glm::vec3 scale;
-    } cases[] = {{0.0f, {2, 0, 0}, walkTurn, {1, 1, 1}},
+    const struct { float weight; glm::vec3 move; glm::quat turn; glm::vec3 scale; } cases[] = {
+                 {0.0f, {2, 0, 0}, walkTurn, {1, 1, 1}},
                  {0.5f, {1, 0, 3}, glm::slerp(walkTurn, runTurn, 0.5f), {2, 2, 2}},
                  {1.0f, {0, 0, 6}, runTurn, {3, 3, 3}}};
     for (const auto& c : cases) {
@@ -340,19 +333,16 @@ TEST_F(Animation, FilesAreFoundThroughEitherSeparatorAndBadOnesRegisterNothing) 
     Assets::Bytes truncated = Assets::WriteAnimation(MakeClip(1.0f));
     truncated.pop_back();
     const std::string bad = Write("bad.anim", truncated), missing = (directory / "absent.ske").string();
-    const struct {
-        ResourceResult (*registerFile)(const char*, const char*);
-        const char *path, *name;
-        ResourceResult expected;
-        std::string reason;
-    } cases[] = {{Library::RegisterAnimationFile, bad.c_str(), "Walk", ResourceResult::BadFormat, bad + "': truncated"},
-                 {Library::RegisterSkeletonFile, missing.c_str(), "Body", ResourceResult::FileNotFound, missing + "': no such"},
-                 {Library::RegisterSkeletonFile, directory.c_str(), "Body", ResourceResult::ReadFailed, "not a regular file"},
-                 {Library::RegisterAnimationFile, nullptr, "Walk", ResourceResult::BadName, "no path"},
-                 {Library::RegisterAnimationFile, bad.c_str(), "", ResourceResult::BadName, "no name"}};
+    const auto animation = Library::RegisterAnimationFile, skeleton = Library::RegisterSkeletonFile;
+    const struct { decltype(animation) call; const char *path, *name; ResourceResult expected; std::string reason; }
+        cases[] = {{animation, bad.c_str(), "Walk", ResourceResult::BadFormat, bad + "': truncated"},
+                   {skeleton, missing.c_str(), "Body", ResourceResult::FileNotFound, missing + "': no such"},
+                   {skeleton, directory.c_str(), "Body", ResourceResult::ReadFailed, "not a regular file"},
+                   {animation, nullptr, "Walk", ResourceResult::BadName, "no path"},
+                   {animation, bad.c_str(), "", ResourceResult::BadName, "no name"}};
     for (const auto& c : cases) {
         ::testing::internal::CaptureStderr();
-        EXPECT_EQ(c.registerFile(c.path, c.name), c.expected);
+        EXPECT_EQ(c.call(c.path, c.name), c.expected);
         const std::string output = ::testing::internal::GetCapturedStderr();
         EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
         EXPECT_NE(output.find(c.reason), std::string::npos) << output;
