@@ -22,7 +22,7 @@ inline std::uint32_t Bits(float value) {
 struct HandBytes {
     Assets::Bytes bytes;
     HandBytes& Text(const char* text) {
-        bytes.insert(bytes.end(), text, text + std::strlen(text));
+        for (const char* c = text; *c != '\0'; ++c) bytes.push_back(static_cast<std::uint8_t>(*c));
         return *this;
     }
     HandBytes& U8(std::uint8_t value) {
