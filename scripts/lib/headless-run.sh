@@ -63,10 +63,13 @@ rm -rf "$frames"
 
 sleep 1
 shot vantor-2
-# Turn the view a little with the right button held, as a user looking round would.
-xdotool mousemove --window "$window" 700 300 mousedown 3
+# Turn the view to the left with the right button held, as a user looking round would. The
+# pointer gets there first: motion in a frame with the button down turns the view.
+xdotool mousemove --window "$window" 700 300
+sleep 0.5
+xdotool mousedown 3
 sleep 0.3
-xdotool mousemove --window "$window" 640 330
+xdotool mousemove --window "$window" 620 300
 sleep 0.5
 xdotool mouseup 3
 sleep 1
