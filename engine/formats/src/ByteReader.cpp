@@ -40,7 +40,7 @@ bool ByteReader::Magic(const char (&magic)[5], const char* format) {
     }
     if (std::memcmp(found, magic, 4) != 0) {
         offset -= 4;
-        return Fail(std::string("not a ") + format + " file: bad magic");
+        return Fail(std::string("bad magic: not ") + format + " data");
     }
     return true;
 }
