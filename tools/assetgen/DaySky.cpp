@@ -22,13 +22,12 @@ constexpr std::uint32_t kCloudSeed = 7;
 // The sun's disc, a little larger than the real one so it reads at sky-box resolution.
 const float kSunDiscCosine = std::cos(0.03f);
 
-Vector3 Mix(const Vector3& a, const Vector3& b, float t) { return a + (b - a) * t; }
 
 Vector3 DaySkyColor(const Vector3& d) {
     const float elevation = d.y;
-    Vector3 color = Mix(kHorizon, kZenith, std::pow(std::max(elevation, 0.0f), 0.55f));
+    Vector3 color = Math::Lerp(kHorizon, kZenith, std::pow(std::max(elevation, 0.0f), 0.55f));
     if (elevation < 0.0f) {
-        color = Mix(kHorizon * 0.95f, kHaze, SmoothStep(0.0f, -0.3f, elevation));
+        color = Math::Lerp(kHorizon * 0.95f, kHaze, SmoothStep(0.0f, -0.3f, elevation));
     }
 
     const float sunCosine = Math::Dot(d, SunDirection());
@@ -42,9 +41,9 @@ Vector3 DaySkyColor(const Vector3& d) {
         const float density = FractalNoise(u, v, 5, kCloudSeed);
         const float cover = SmoothStep(0.56f, 0.8f, density) * SmoothStep(0.02f, 0.25f, elevation);
         const float shade = FractalNoise(u + 3.7f, v - 1.3f, 3, kCloudSeed + 11);
-        Vector3 cloud = Mix(Vector3(0.36f, 0.39f, 0.45f), Vector3(0.62f, 0.63f, 0.65f), 0.3f + 0.7f * shade);
+        Vector3 cloud = Math::Lerp(Vector3(0.36f, 0.39f, 0.45f), Vector3(0.62f, 0.63f, 0.65f), 0.3f + 0.7f * shade);
         cloud += kGlowColor * (0.25f * std::pow(facing, 6.0f));
-        color = Mix(color, cloud, cover * 0.85f);
+        color = Math::Lerp(color, cloud, cover * 0.85f);
     }
 
     if (sunCosine > kSunDiscCosine) {

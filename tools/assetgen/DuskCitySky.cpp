@@ -25,7 +25,6 @@ constexpr std::uint32_t kStarSeed = 31;
 constexpr float kStorey = 0.011f;
 constexpr float kWindowsAcross = 5.0f;
 
-Vector3 Mix(const Vector3& a, const Vector3& b, float t) { return a + (b - a) * t; }
 
 struct Skyline {
     int blocks;            // around the full horizon
@@ -75,8 +74,8 @@ Vector3 DuskColor(const Vector3& d) {
         return lamp ? kWindow * 0.25f : kStreet;
     }
 
-    Vector3 sky = Mix(kHorizonGlow, kViolet, SmoothStep(0.0f, 0.4f, elevation));
-    sky = Mix(sky, kNight, SmoothStep(0.3f, 1.3f, elevation));
+    Vector3 sky = Math::Lerp(kHorizonGlow, kViolet, SmoothStep(0.0f, 0.4f, elevation));
+    sky = Math::Lerp(sky, kNight, SmoothStep(0.3f, 1.3f, elevation));
     // The sun has just set behind the city towards -z.
     const float sunset = std::max(0.0f, Math::Dot(d, Math::Normalized(Vector3(0.0f, 0.05f, -1.0f))));
     sky += kHorizonGlow * (0.7f * std::pow(sunset, 24.0f));
@@ -97,7 +96,7 @@ Vector3 DuskColor(const Vector3& d) {
         return building;
     }
     if (ShadeSkyline(farRow, azimuth, elevation, building)) {
-        return Mix(building, sky, 0.3f);
+        return Math::Lerp(building, sky, 0.3f);
     }
     return sky;
 }
