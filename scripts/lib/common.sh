@@ -10,6 +10,8 @@ VANTOR_PACKAGES=(
   googletest libgtest-dev libbenchmark-dev libglm-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
+  libassimp-dev libtinygltf-dev
+  assimp-testmodels minetest-data
 )
 
 vantor_as_root() {
