@@ -41,8 +41,8 @@ void AppendInfluences(const Assets::MeshVertex& vertex, std::vector<std::uint8_t
 
 }  // namespace
 
-int AddSkinnedMesh(tinygltf::Model& model, GltfBuffer& buffer, const std::string& name, const Assets::MeshData& mesh,
-                   int material) {
+int AddSkinnedMesh(tinygltf::Model& model, GltfBuffer& buffer, const std::string& name,
+                   const Assets::MeshData& mesh, int material) {
     std::vector<float> positions, normals, uvs, colors, weights;
     std::vector<std::uint8_t> joints;
     for (const Assets::MeshVertex& vertex : mesh.vertices) {
@@ -58,12 +58,13 @@ int AddSkinnedMesh(tinygltf::Model& model, GltfBuffer& buffer, const std::string
     primitive.mode = TINYGLTF_MODE_TRIANGLES;
     primitive.material = material;
     primitive.indices = buffer.AddIndices(mesh.indices);
-    primitive.attributes["POSITION"] = buffer.AddFloats(positions, TINYGLTF_TYPE_VEC3, TINYGLTF_TARGET_ARRAY_BUFFER, true);
-    primitive.attributes["NORMAL"] = buffer.AddFloats(normals, TINYGLTF_TYPE_VEC3, TINYGLTF_TARGET_ARRAY_BUFFER, false);
-    primitive.attributes["TEXCOORD_0"] = buffer.AddFloats(uvs, TINYGLTF_TYPE_VEC2, TINYGLTF_TARGET_ARRAY_BUFFER, false);
-    primitive.attributes["COLOR_0"] = buffer.AddFloats(colors, TINYGLTF_TYPE_VEC3, TINYGLTF_TARGET_ARRAY_BUFFER, false);
-    primitive.attributes["JOINTS_0"] = buffer.AddBytes(joints, TINYGLTF_TYPE_VEC4, TINYGLTF_TARGET_ARRAY_BUFFER);
-    primitive.attributes["WEIGHTS_0"] = buffer.AddFloats(weights, TINYGLTF_TYPE_VEC4, TINYGLTF_TARGET_ARRAY_BUFFER, false);
+    const int vertexData = TINYGLTF_TARGET_ARRAY_BUFFER;
+    primitive.attributes["POSITION"] = buffer.AddFloats(positions, TINYGLTF_TYPE_VEC3, vertexData, true);
+    primitive.attributes["NORMAL"] = buffer.AddFloats(normals, TINYGLTF_TYPE_VEC3, vertexData, false);
+    primitive.attributes["TEXCOORD_0"] = buffer.AddFloats(uvs, TINYGLTF_TYPE_VEC2, vertexData, false);
+    primitive.attributes["COLOR_0"] = buffer.AddFloats(colors, TINYGLTF_TYPE_VEC3, vertexData, false);
+    primitive.attributes["JOINTS_0"] = buffer.AddBytes(joints, TINYGLTF_TYPE_VEC4, vertexData);
+    primitive.attributes["WEIGHTS_0"] = buffer.AddFloats(weights, TINYGLTF_TYPE_VEC4, vertexData, false);
 
     tinygltf::Mesh gltfMesh;
     gltfMesh.name = name;
@@ -72,8 +73,8 @@ int AddSkinnedMesh(tinygltf::Model& model, GltfBuffer& buffer, const std::string
     return static_cast<int>(model.meshes.size() - 1);
 }
 
-Assets::MeshData HeldByBone(const Assets::MeshData& mesh, const Assets::SkeletonData& skeleton, std::uint8_t bone,
-                            const Math::Matrix4& grip) {
+Assets::MeshData HeldByBone(const Assets::MeshData& mesh, const Assets::SkeletonData& skeleton,
+                            std::uint8_t bone, const Math::Matrix4& grip) {
     const Math::Matrix4 placement = Math::Inverse(skeleton.bones[bone].inverseBind) * grip;
     Assets::MeshData held = mesh;
     held.skinned = true;

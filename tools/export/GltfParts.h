@@ -17,14 +17,14 @@ void AddSkeleton(tinygltf::Model& model, GltfBuffer& buffer, const Assets::Skele
 
 // A mesh of one triangle-list primitive skinned by skin 0, drawn with `material`. Colours become
 // linear and each vertex's weights sum to one, as glTF requires.
-int AddSkinnedMesh(tinygltf::Model& model, GltfBuffer& buffer, const std::string& name, const Assets::MeshData& mesh,
-                   int material);
+int AddSkinnedMesh(tinygltf::Model& model, GltfBuffer& buffer, const std::string& name,
+                   const Assets::MeshData& mesh, int material);
 
 // A static mesh bound wholly to `bone`, its vertices placed where they sit in the bind pose when
 // the bone's model-space bind matrix times `grip` carries the mesh. Skinned by that bone with its
 // own inverse bind matrix, the mesh then moves as if the bone times `grip` were its world matrix.
-Assets::MeshData HeldByBone(const Assets::MeshData& mesh, const Assets::SkeletonData& skeleton, std::uint8_t bone,
-                            const Math::Matrix4& grip);
+Assets::MeshData HeldByBone(const Assets::MeshData& mesh, const Assets::SkeletonData& skeleton,
+                            std::uint8_t bone, const Math::Matrix4& grip);
 
 // One animation: a linear sampler and a channel for every channel of every track, every key
 // kept, times converted from clip units to seconds.

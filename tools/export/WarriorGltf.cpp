@@ -61,7 +61,8 @@ tinygltf::Model BuildWarriorGltf(const WarriorSource& source) {
         tinygltf::Scene scene;
         scene.name = "Warrior with " + weapon.name;
         scene.nodes = roots;
-        scene.nodes.push_back(AddMeshNode(model, weapon.name, AddSkinnedMesh(model, buffer, weapon.name, held, material)));
+        const int mesh = AddSkinnedMesh(model, buffer, weapon.name, held, material);
+        scene.nodes.push_back(AddMeshNode(model, weapon.name, mesh));
         model.scenes.push_back(scene);
     }
     model.defaultScene = 0;

@@ -12,8 +12,8 @@ bool Refuse(const std::string& demoFolder, const char* path, const std::string& 
 }
 
 template <typename Data>
-bool ReadResource(const std::string& demoFolder, const char* path, bool (*read)(const Assets::Bytes&, Data&, std::string&),
-                  Data& out, std::string& error) {
+bool ReadResource(const std::string& demoFolder, const char* path,
+                  bool (*read)(const Assets::Bytes&, Data&, std::string&), Data& out, std::string& error) {
     Assets::Bytes bytes;
     std::string reason;
     if (!Assets::ReadFileBytes(demoFolder + "/" + path, bytes, reason) || !read(bytes, out, reason)) {
