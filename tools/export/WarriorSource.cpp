@@ -1,13 +1,20 @@
 #include "WarriorSource.h"
 
+#include <filesystem>
+
 #include <character/WarriorResources.h>
 
 namespace WarriorExport {
 
 namespace {
 
+// The demo's path of a resource ("./resources/...") inside the folder the demo runs in.
+std::string FileIn(const std::string& demoFolder, const char* path) {
+    return (std::filesystem::path(demoFolder) / Assets::NormalizePath(path)).lexically_normal().string();
+}
+
 bool Refuse(const std::string& demoFolder, const char* path, const std::string& reason, std::string& error) {
-    error = Assets::NormalizePath(demoFolder + "/" + path) + ": " + reason;
+    error = FileIn(demoFolder, path) + ": " + reason;
     return false;
 }
 
@@ -16,7 +23,7 @@ bool ReadResource(const std::string& demoFolder, const char* path,
                   bool (*read)(const Assets::Bytes&, Data&, std::string&), Data& out, std::string& error) {
     Assets::Bytes bytes;
     std::string reason;
-    if (!Assets::ReadFileBytes(demoFolder + "/" + path, bytes, reason) || !read(bytes, out, reason)) {
+    if (!Assets::ReadFileBytes(FileIn(demoFolder, path), bytes, reason) || !read(bytes, out, reason)) {
         return Refuse(demoFolder, path, reason, error);
     }
     return true;
