@@ -4,6 +4,7 @@
 
 #include <RenderInterface/Renderer.h>
 
+#include "character/WarriorResources.h"
 #include "demo/Selectors.h"
 
 namespace {
@@ -67,9 +68,9 @@ void AnimationDemo::RegisterSceneResources(RenderInterface::Renderer* target)
 {
     target->RegisterTexture(".\\resources\\textures\\CubeMap.dds", "CubeMap");
     target->RegisterTexture(".\\resources\\textures\\CitySkybox.dds", "CubeMap2");
-    target->RegisterModel(".\\resources\\models\\Sword.mesh", "Sword");
-    target->RegisterModel(".\\resources\\models\\Shield.mesh", "Shield");
-    target->RegisterModel(".\\resources\\models\\Cerberus.mesh", "Gun");
+    for (const ResourceFile& weapon : WeaponFiles) {
+        target->RegisterModel(weapon.path, weapon.name);
+    }
     target->RegisterModel(".\\resources\\models\\default\\Cube.mesh", "floor");
 }
 

@@ -13,6 +13,8 @@ VANTOR_PACKAGES=(
   libassimp-dev libtinygltf-dev
   assimp-testmodels minetest-data
 )
+# node runs the glTF validator; Debian's nodejs and npm come in only where no node is installed.
+command -v node >/dev/null 2>&1 || VANTOR_PACKAGES+=(nodejs npm)
 
 vantor_as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -37,4 +39,19 @@ vantor_build() {
   echo "== Configuring and building in $VANTOR_BUILD"
   cmake -S "$VANTOR_ROOT" -B "$VANTOR_BUILD" -DVANTOR_WARNINGS_AS_ERRORS=$werror "$@" >/dev/null
   cmake --build "$VANTOR_BUILD" -j "$(nproc)"
+}
+
+# The Khronos glTF validator at the version pinned in tools/export/validator, installed with npm
+# into the build folder (never into the sources). Reinstalled only when the pinned lock changes.
+vantor_install_gltf_validator() {
+  local pinned="$VANTOR_ROOT/tools/export/validator"
+  local target="$VANTOR_BUILD/gltf-validator"
+  if [ -d "$target/node_modules/gltf-validator" ] && cmp -s "$pinned/package-lock.json" "$target/package-lock.json"; then
+    return
+  fi
+  echo "== Installing the glTF validator into $target"
+  rm -rf "$target"
+  mkdir -p "$target"
+  cp "$pinned/package.json" "$pinned/package-lock.json" "$target/"
+  (cd "$target" && npm ci --no-audit --no-fund --loglevel=error)
 }
