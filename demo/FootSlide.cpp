@@ -5,10 +5,16 @@
 
 namespace {
 
-// Height above the lowest toe at which a toe still counts as on the ground, in world units.
+// Height above the ground at which a toe still counts as on it, in world units.
 constexpr float ContactMargin = 0.25f;
 
 }  // namespace
+
+void FootSlide::Lowest::Add(float y)
+{
+    height = seen ? std::min(height, y) : y;
+    seen = true;
+}
 
 void FootSlide::SetToes(int left, int right)
 {
@@ -17,24 +23,33 @@ void FootSlide::SetToes(int left, int right)
     feet[1].bone = right;
 }
 
-void FootSlide::Observe(const Math::Matrix4& world, const std::vector<Math::Matrix4>& bones)
+void FootSlide::Observe(const Math::Matrix4& world, const std::vector<Math::Matrix4>& bones, bool singleClip)
 {
-    for (Foot& foot : feet) {
-        if (foot.bone < 0 || foot.bone >= static_cast<int>(bones.size())) {
-            continue;
+    std::array<Math::Vector3, 2> toes;
+    for (std::size_t i = 0; i < feet.size(); ++i) {
+        if (feet[i].bone < 0 || feet[i].bone >= static_cast<int>(bones.size())) {
+            return;
         }
-        const Math::Vector3 toe = (world * bones[static_cast<std::size_t>(foot.bone)]).Column(3);
-        ground = groundSeen ? std::min(ground, toe.y) : toe.y;
-        groundSeen = true;
-        const bool down = toe.y <= ground + ContactMargin;
+        toes[i] = (world * bones[static_cast<std::size_t>(feet[i].bone)]).Column(3);
+        anyPose.Add(toes[i].y);
+        if (singleClip) {
+            singleClipPose.Add(toes[i].y);
+        }
+    }
+    // A blend of two clips can push a foot through the floor, so the ground is the lowest toe of a
+    // single clip's pose once one has been seen.
+    const float ground = singleClipPose.seen ? singleClipPose.height : anyPose.height;
+    for (std::size_t i = 0; i < feet.size(); ++i) {
+        Foot& foot = feet[i];
+        const bool down = toes[i].y <= ground + ContactMargin;
         if (down && foot.planted) {
-            foot.slide += std::hypot(toe.x - foot.previous.x, toe.z - foot.previous.z);
+            foot.slide += std::hypot(toes[i].x - foot.previous.x, toes[i].z - foot.previous.z);
         }
         if (foot.planted && !down) {
             lastStep = foot.slide;
             foot.slide = 0.0f;
         }
         foot.planted = down;
-        foot.previous = toe;
+        foot.previous = toes[i];
     }
 }

@@ -37,6 +37,9 @@ void Inspector::Init(PathCharacter& observed)
     }
 
     bar = TwNewBar("Inspector");
+    // Opens folded to its title bar: a click on the title shows it.
+    const int iconified = 1;
+    TwSetParam(bar, nullptr, "iconified", TW_PARAM_INT32, 1, &iconified);
     AddControls();
     AddValues();
 }
@@ -74,7 +77,8 @@ void Inspector::Observe(bool advanced)
     }
     ShowMesh();
     if (advanced) {
-        feet.Observe(character->playerModel->GetWorldMatrix(), character->boneTransforms);
+        feet.Observe(character->playerModel->GetWorldMatrix(), character->boneTransforms,
+                     character->blend.phase == BlendPhase::Cruise);
     }
     if (showSkeleton) {
         DrawSkeleton();

@@ -85,10 +85,12 @@ TEST_F(InspectorTest, FirstPanelKeepsItsFiveEntriesAndTheInspectorNeverCoversIt)
     EXPECT_EQ(names, (std::vector<std::string>{"AnimationClips", "WeaponTypes", "DeltaTime", "Speed",
                                                 "Speed_Walk_Start"}));
 
-    const int sizes[][2] = {{1400, 800}, {900, 700}, {700, 900}, {320, 200}};
+    // Width, height, folded: the first draw measures each panel, the second places it.
+    const int sizes[][3] = {{1400, 800, 1}, {700, 400, 1}, {1400, 800, 0}, {900, 700, 0}, {700, 900, 0},
+                            {320, 200, 0}};
     for (const auto& size : sizes) {
         TwWindowSize(size[0], size[1]);
-        // The first draw measures each panel, the second places it.
+        TwSetParam(inspector, nullptr, "iconified", TW_PARAM_INT32, 1, &size[2]);
         TwDraw();
         TwDraw();
         const TwRect a = TwGetBarRect(first), b = TwGetBarRect(inspector);

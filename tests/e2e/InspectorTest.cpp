@@ -14,9 +14,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The inspector's check boxes and step button in the 1400 x 800 window: its panel stands at the
-// top-right corner, one row per entry 23 pixels apart, values in a column from x = 1213.
-constexpr int ValueX = 1221;
+// The inspector in the 1400 x 800 window: folded to its title at the top-right corner, its arrow at
+// x = 1297; open, one row per entry 23 pixels apart, values in a column from x = 1213.
+constexpr int OpenX = 1297, OpenY = 19, ValueX = 1221;
 constexpr int ShowSkeletonY = 46, ShowMeshY = 69, PauseY = 92, StepY = 115;
 // Both panels end above the floor's far edge; the scene below holds the path and the warrior.
 constexpr int BelowPanels = 480;
@@ -28,6 +28,8 @@ protected:
         DemoFixture::SetUp();
         if (!HasFailure()) {
             CaptureUntil("start", [](const TestSupport::FrameImage& p) { return PathExtent(p).Width() > 600; });
+            Click(OpenX, OpenY);
+            CaptureUntil("open", [](const TestSupport::FrameImage& p) { return !IsSky(Patch(p, 1100, 300)); });
         }
     }
 

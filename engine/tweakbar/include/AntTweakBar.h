@@ -22,6 +22,13 @@ typedef enum ETwGraphAPI {
     TW_OPENGL_CORE = 5
 } TwGraphAPI;
 
+typedef enum ETwParamValueType {
+    TW_PARAM_INT32 = 0,
+    TW_PARAM_FLOAT = 1,
+    TW_PARAM_DOUBLE = 2,
+    TW_PARAM_CSTRING = 3
+} TwParamValueType;
+
 typedef struct CTwEnumVal {
     int Value;
     const char* Label;
@@ -38,6 +45,11 @@ int TwWindowSize(int width, int height);
 
 TwBar* TwNewBar(const char* barName);
 int TwDeleteBar(TwBar* bar);
+// Sets a parameter of a bar (`varName` null). The one supported is "iconified", one
+// TW_PARAM_INT32: non-zero folds the panel to its title bar, 0 opens it; the user may click its
+// title to change it again.
+int TwSetParam(TwBar* bar, const char* varName, const char* paramName, TwParamValueType paramValueType,
+               unsigned int inValueCount, const void* inValues);
 
 // Defines an enum type. The labels are copied. Defining a name again replaces its values and
 // returns the same type.

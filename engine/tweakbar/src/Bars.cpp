@@ -137,3 +137,24 @@ int TwAddPlotExt(TwBar* bar, const char* name, const float* values, int count, c
     entry->plot = PlotSource{values, count, marker};
     return 1;
 }
+
+int TwSetParam(TwBar* bar, const char* varName, const char* paramName, TwParamValueType paramValueType,
+               unsigned int inValueCount, const void* inValues) {
+    if (!RequireInitialised("TwSetParam")) return 0;
+    CTwBar* target = FindBar(bar);
+    if (!target) {
+        ReportError("TwSetParam: not a live bar");
+        return 0;
+    }
+    const std::string param = paramName ? paramName : "";
+    if (varName || param != "iconified") {
+        ReportError("TwSetParam(\"" + param + "\"): only the bar parameter \"iconified\" is supported");
+        return 0;
+    }
+    if (paramValueType != TW_PARAM_INT32 || inValueCount != 1 || !inValues) {
+        ReportError("TwSetParam(\"iconified\"): expects one TW_PARAM_INT32 value");
+        return 0;
+    }
+    target->requestedIconified = *static_cast<const int*>(inValues) != 0;
+    return 1;
+}

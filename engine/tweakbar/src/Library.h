@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,5 +86,8 @@ const char* EnumLabel(const EnumType& type, int value);
 struct CTwBar {
     std::string name;
     std::vector<TweakBar::Entry> entries;
+    // Folded to its title bar or open, as last set by TwSetParam and not yet applied to the panel.
+    std::optional<bool> requestedIconified;
+    bool iconified = false;  // as the panel was last drawn
     TwRect panelRect;
 };

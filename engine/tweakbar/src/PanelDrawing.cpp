@@ -126,6 +126,12 @@ void DrawValue(const Entry& entry, const ImVec2& size) {
     }
 }
 
+float TitleWidth(const CTwBar& bar) {
+    const ImGuiStyle& style = ImGui::GetStyle();
+    return ImGui::CalcTextSize(bar.name.c_str()).x + ImGui::GetFontSize() + 2.0f * style.FramePadding.x +
+           style.ItemInnerSpacing.x + 2.0f * style.WindowPadding.x;
+}
+
 bool Overlaps(const TwRect& a, const TwRect& b) {
     return a.x < b.x + b.width + kMargin && b.x < a.x + a.width + kMargin && a.y < b.y + b.height + kMargin &&
            b.y < a.y + a.height + kMargin;
@@ -162,7 +168,15 @@ void PlacePanel(const CTwBar& bar, const std::vector<TwRect>& earlier) {
 
 void DrawBarPanel(CTwBar& bar, const std::vector<TwRect>& earlier) {
     PlacePanel(bar, earlier);
+    if (bar.requestedIconified) {
+        ImGui::SetNextWindowCollapsed(*bar.requestedIconified);
+        bar.iconified = *bar.requestedIconified;
+        bar.requestedIconified.reset();
+    }
+    // A folded panel is as wide as its title, so that it takes no more of the scene than it shows.
+    if (bar.iconified) ImGui::SetNextWindowSize(ImVec2(TitleWidth(bar), 0.0f));
     const bool expanded = ImGui::Begin(bar.name.c_str(), nullptr, kPanelFlags);
+    bar.iconified = ImGui::IsWindowCollapsed();
     bar.panelRect = ToRect(ImGui::GetWindowPos(), ImGui::GetWindowSize());
     const ImGuiStyle& style = ImGui::GetStyle();
     const float valueColumn = style.WindowPadding.x + WidestName(bar) + style.ItemSpacing.x;
