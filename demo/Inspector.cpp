@@ -83,7 +83,8 @@ void Inspector::Observe(bool advanced)
     if (showSkeleton) {
         DrawSkeleton();
     }
-    lapFraction = character->distance / character->pathLength;
+    // Without a path there is no lap to measure against.
+    lapFraction = character->pathLength > 0.0f ? character->distance / character->pathLength : 0.0f;
     phase = static_cast<int>(character->blend.phase);
     walkTime = character->animationStates[PathCharacter::WalkState]->GetTime();
     runTime = character->animationStates[PathCharacter::RunState]->GetTime();
