@@ -1,7 +1,6 @@
 // The inspector on the real renderer (offscreen window). Properties: it only chooses on which
-// display refreshes the character takes its frame (paused: none; a step: exactly one; slow
-// motion: every n-th), never what the frame does; and it leaves the first panel as it was and
-// never covers it, at any window size.
+// refreshes the character takes its frame (paused: none; a step: exactly one; slow motion: every
+// n-th), never what a frame does; it leaves the first panel as it was and never covers it.
 #include <string>
 #include <vector>
 
@@ -39,9 +38,7 @@ protected:
     {
         Util::Input::Update();
         demo.Update();
-        if (due) {
-            reference.Update();
-        }
+        if (due) reference.Update();
         const PathCharacter& shown = demo.character;
         EXPECT_TRUE(shown.distance == reference.distance && shown.segment == reference.segment &&
                     shown.position == reference.position);
