@@ -25,6 +25,18 @@ void RestartAtEnd(RenderInterface::AnimationState& state)
 
 }  // namespace
 
+LocomotionBlend ChooseLocomotionBlend(float fraction, float speedFactor, float easeInEnd, float easeOutStart)
+{
+    const float limited = std::min(speedFactor, 1.0f);
+    if (fraction < easeInEnd) {
+        return {BlendPhase::EaseIn, limited};
+    }
+    if (fraction >= easeOutStart) {
+        return {BlendPhase::EaseOut, 1.0f - limited};
+    }
+    return {BlendPhase::Cruise, 0.0f};
+}
+
 void PathCharacter::BlendAnimations(float t, float easeInStop, float easeOutBegin)
 {
     // A character that was never set up has no clips to blend.
@@ -35,21 +47,16 @@ void PathCharacter::BlendAnimations(float t, float easeInStop, float easeOutBegi
     RenderInterface::AnimationState* run = animationStates[RunState];
     RenderInterface::AnimationState* walk = animationStates[WalkState];
 
-    const float s = speedFactor;
-    const float limited = std::min(s, 1.0f);
-    RenderInterface::AnimationState* first = run;
+    blend = ChooseLocomotionBlend(t, speedFactor, easeInStop, easeOutBegin);
+    RenderInterface::AnimationState* first = blend.phase == BlendPhase::EaseIn ? walk : run;
     RenderInterface::AnimationState* second = nullptr;
-    float weight = 0.0f;
-    if (t < easeInStop) {
-        first = walk;
+    if (blend.phase == BlendPhase::EaseIn) {
         second = run;
-        weight = limited;
-    } else if (t >= easeOutBegin) {
+    } else if (blend.phase == BlendPhase::EaseOut) {
         second = walk;
-        weight = 1.0f - limited;
     }
 
-    const float clockStep = deltaTime * s;
+    const float clockStep = deltaTime * speedFactor;
     AdvanceClock(*first, clockStep);
     if (second) {
         AdvanceClock(*second, clockStep);
@@ -61,7 +68,7 @@ void PathCharacter::BlendAnimations(float t, float easeInStop, float easeOutBegi
 
     using RenderInterface::AnimationController;
     if (second) {
-        AnimationController::LerpBlend1D(playerModel->GetSkeletonName(), weight, first, second, localPoses);
+        AnimationController::LerpBlend1D(playerModel->GetSkeletonName(), blend.weight, first, second, localPoses);
     } else {
         AnimationController::LerpBlend(playerModel->GetSkeletonName(), first, localPoses);
     }

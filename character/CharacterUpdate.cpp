@@ -19,7 +19,11 @@ void PathCharacter::Update()
 {
     DrawPath();
     FollowPath();
+    ShowFrame();
+}
 
+void PathCharacter::ShowFrame()
+{
     playerModel->SetSkinningMatricies(skinningMatrices);
     playerModel->SetWorldMatrix(Math::Matrix4::TRS(position, orientation, scale));
 

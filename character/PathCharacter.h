@@ -7,6 +7,8 @@
 #include <AntTweakBar.h>
 #include <Math/Math.h>
 
+#include "character/LocomotionBlend.h"
+
 namespace RenderInterface {
 class Renderer;
 class AnimationState;
@@ -44,9 +46,14 @@ public:
     // Run/Walk blend for the travelled fraction `t`, both clip clocks scaled by speedFactor,
     // then the bone and skinning matrices.
     void BlendAnimations(float t, float easeInEnd, float easeOutStart);
+    // Debug lines along the heading's three axes, from the current position.
+    void DrawAxes();
 
-    // The per-frame update: path, pose, model matrices, weapon, and the Space and C selectors.
+    // The per-frame update: path, travel and pose, then ShowFrame.
     void Update();
+    // Hands the current pose to the player model, places it and the weapon in the world, and
+    // steps the clip and weapon selectors on Space and C.
+    void ShowFrame();
 
     std::vector<Math::VQS> localPoses;               // blended local bone poses
     std::vector<Math::Matrix4> boneTransforms;       // model-space bone matrices
@@ -76,4 +83,5 @@ public:
     std::vector<float> arcLengths;              // arc length at each sample, from 0
     std::vector<Math::Vector2> controlPoints;   // (x, z)
     int segment = 1;                            // index of the sample being approached
+    LocomotionBlend blend;                      // the phase and weight this frame's pose used
 };

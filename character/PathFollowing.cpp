@@ -101,7 +101,11 @@ void PathCharacter::FollowPath()
     }
 
     BlendAnimations(fraction, easeInEnd, easeOutStart);
+    DrawAxes();
+}
 
+void PathCharacter::DrawAxes()
+{
     // A character that was never set up has nothing to draw with.
     if (renderer) {
         using RenderInterface::DebugRenderSpace;

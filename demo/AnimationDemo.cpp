@@ -62,6 +62,7 @@ void AnimationDemo::Init(RenderInterface::Renderer* newRenderer, float width, fl
     light->SetStrength(3.0f);
 
     character.Init(renderer, tweakBar);
+    inspector.Init(character);
 }
 
 void AnimationDemo::RegisterSceneResources(RenderInterface::Renderer* target)
@@ -80,7 +81,17 @@ void AnimationDemo::Update()
         return;
     }
     camera.Update();
-    character.Update();
+    // The camera flies on every refresh; the character only when the inspector lets it, and
+    // otherwise is shown again exactly as it stands.
+    const bool advance = inspector.gate.Advance();
+    if (advance) {
+        character.Update();
+    } else {
+        character.DrawPath();
+        character.DrawAxes();
+        character.ShowFrame();
+    }
+    inspector.Observe(advance);
 }
 
 void AnimationDemo::Shutdown()
@@ -90,6 +101,7 @@ void AnimationDemo::Shutdown()
     }
     TwDeleteBar(tweakBar);
     tweakBar = nullptr;
+    inspector.Shutdown();
 
     for (RenderInterface::Renderable*& object : renderables) {
         UnregisterAndDelete(renderer, object);

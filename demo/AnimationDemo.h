@@ -1,6 +1,7 @@
 #pragma once
 // The demo scene: the tweak bar with the clip and weapon selectors, the scene's resources, a sky
-// box, a floor, a directional light, the free-fly camera and the walking character.
+// box, a floor, a directional light, the free-fly camera, the walking character and the panel
+// that inspects it.
 #include <vector>
 
 #include <AntTweakBar.h>
@@ -8,6 +9,7 @@
 #include "app/Demo.h"
 #include "character/PathCharacter.h"
 #include "demo/CameraController.h"
+#include "demo/Inspector.h"
 
 namespace RenderInterface {
 class Renderable;
@@ -36,4 +38,5 @@ public:
     CameraController camera;
     TwBar* tweakBar = nullptr;
     PathCharacter character;
+    Inspector inspector;  // the second panel; pauses, steps and slows the character
 };

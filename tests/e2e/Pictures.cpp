@@ -96,6 +96,10 @@ Rect PathExtent(const TestSupport::FrameImage& image) {
     return path;
 }
 
+bool Differs(const TestSupport::Pixel& p, const TestSupport::Pixel& q) {
+    return std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b) > 40;
+}
+
 Changes Compare(const TestSupport::FrameImage& a, const TestSupport::FrameImage& b, const Rect& ignored) {
     Changes changes;
     if (a.width != b.width || a.height != b.height) {
@@ -107,9 +111,7 @@ Changes Compare(const TestSupport::FrameImage& a, const TestSupport::FrameImage&
             if (ignored.Contains(int(x), int(y))) {
                 continue;
             }
-            const TestSupport::Pixel p = a.At(x, y);
-            const TestSupport::Pixel q = b.At(x, y);
-            if (std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b) > 40) {
+            if (Differs(a.At(x, y), b.At(x, y))) {
                 ++changes.count;
                 changes.box.Add(int(x), int(y));
             }

@@ -33,6 +33,9 @@ int HorizonRow(const TestSupport::FrameImage& image);
 // The bounding box of the red path pixels.
 Rect PathExtent(const TestSupport::FrameImage& image);
 
+// The colour of a pixel differs clearly between two pictures.
+bool Differs(const TestSupport::Pixel& p, const TestSupport::Pixel& q);
+
 struct Changes {
     int count = 0;
     Rect box;

@@ -13,7 +13,8 @@ struct TwRect {
 struct TwVarInfo {
     std::string name;
     TwType type = TW_TYPE_UNDEF;
-    void* var = nullptr;
+    void* var = nullptr;  // null for buttons and plots
+    bool readOnly = false;
     bool hasMin = false, hasMax = false, hasStep = false;
     float min = 0.0f, max = 0.0f, step = 0.0f;
     // Where the last TwDraw put the entry's value widget (combo box, or number field with its

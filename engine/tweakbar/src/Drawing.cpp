@@ -39,7 +39,11 @@ int TwDraw() {
     ImGui_ImplSDL2_NewFrame();
     ApplyLibraryInputs(library);
     ImGui::NewFrame();
-    for (const std::unique_ptr<CTwBar>& bar : library.bars) DrawBarPanel(*bar);
+    std::vector<TwRect> drawn;
+    for (const std::unique_ptr<CTwBar>& bar : library.bars) {
+        DrawBarPanel(*bar, drawn);
+        drawn.push_back(bar->panelRect);
+    }
     ImGui::Render();
     ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
     return 1;

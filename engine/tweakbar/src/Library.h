@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,12 +15,27 @@ struct ImGuiContext;
 
 namespace TweakBar {
 
-// One variable shown on a bar.
+// What a row of a bar shows.
+enum class EntryKind { Variable, Button, Plot };
+
+// The curve of a plot entry, read by the bar each time it draws.
+struct PlotSource {
+    const float* values = nullptr;
+    int count = 0;
+    const float* marker = nullptr;
+};
+
+// One row of a bar: a variable, a button or a plot.
 struct Entry {
     std::string name;
+    EntryKind kind = EntryKind::Variable;
     TwType type = TW_TYPE_UNDEF;
-    void* var = nullptr;
+    void* var = nullptr;  // never written when readOnly
+    bool readOnly = false;
     FloatLimits limits;
+    TwButtonCallback callback = nullptr;
+    void* clientData = nullptr;
+    PlotSource plot;
     TwRect valueRect;
 };
 
@@ -70,7 +86,8 @@ const char* EnumLabel(const EnumType& type, int value);
 struct CTwBar {
     std::string name;
     std::vector<TweakBar::Entry> entries;
-    // How many bars existed when this one was made; places its panel when it first appears.
-    int slot = 0;
+    // Folded to its title bar or open, as last set by TwSetParam and not yet applied to the panel.
+    std::optional<bool> requestedIconified;
+    bool iconified = false;  // as the panel was last drawn
     TwRect panelRect;
 };

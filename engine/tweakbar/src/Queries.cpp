@@ -22,6 +22,7 @@ std::vector<TwVarInfo> TwGetBarVars(const TwBar* bar) {
         info.name = entry.name;
         info.type = entry.type;
         info.var = entry.var;
+        info.readOnly = entry.readOnly;
         info.hasMin = entry.limits.hasMin;
         info.hasMax = entry.limits.hasMax;
         info.hasStep = entry.limits.hasStep;

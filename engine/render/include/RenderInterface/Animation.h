@@ -55,6 +55,11 @@ public:
 
     // Number of bones of a registered skeleton; 0 when it is unknown.
     static int GetBoneCount(const std::string& skeleton);
+    // The parent of a bone (always an earlier bone); -1 for a root, an unknown skeleton or a bone
+    // out of range.
+    static int GetBoneParent(const std::string& skeleton, int bone);
+    // The first bone with this name; -1 when there is none.
+    static int FindBone(const std::string& skeleton, const std::string& name);
     // Duration of a registered clip; 0 when it is unknown.
     static float GetClipDuration(const std::string& clip);
 };

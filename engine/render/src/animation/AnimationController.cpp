@@ -95,6 +95,21 @@ int AnimationController::GetBoneCount(const std::string& skeleton) {
     return bones == nullptr ? 0 : static_cast<int>(bones->bones.size());
 }
 
+int AnimationController::GetBoneParent(const std::string& skeleton, int bone) {
+    const Assets::SkeletonData* bones = AnimationLibrary::FindSkeleton(skeleton);
+    if (bones == nullptr || bone < 0 || bone >= static_cast<int>(bones->bones.size())) return -1;
+    return bones->bones[static_cast<std::size_t>(bone)].parent;
+}
+
+int AnimationController::FindBone(const std::string& skeleton, const std::string& name) {
+    const Assets::SkeletonData* bones = AnimationLibrary::FindSkeleton(skeleton);
+    if (bones == nullptr) return -1;
+    for (std::size_t i = 0; i < bones->bones.size(); ++i) {
+        if (bones->bones[i].name == name) return static_cast<int>(i);
+    }
+    return -1;
+}
+
 float AnimationController::GetClipDuration(const std::string& clip) {
     const Assets::AnimationData* found = AnimationLibrary::FindClip(clip);
     return found == nullptr ? 0.0f : found->duration;
