@@ -5,7 +5,7 @@
 #include <RenderInterface/Renderer.h>
 
 #include "character/PathCharacter.h"
-#include "demo/Selectors.h"
+#include "character/Selectors.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <RenderInterface/Renderer.h>
 
-#include "demo/Selectors.h"
+#include "character/Selectors.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <Assets/Formats.h>
 #include <RenderInterface/Renderer.h>
 
-#include "demo/Selectors.h"
+#include "character/Selectors.h"
 #include "util/Input.h"
 
 namespace CharacterTest {

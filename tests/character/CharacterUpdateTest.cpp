@@ -7,7 +7,7 @@
 #include <RenderInterface/Renderer.h>
 
 #include "CharacterRig.h"
-#include "demo/Selectors.h"
+#include "character/Selectors.h"
 
 namespace CharacterTest {
 namespace {
