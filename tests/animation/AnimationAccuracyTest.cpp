@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <Animation/Jobs.h>
@@ -24,7 +25,7 @@ using namespace AnimationReference;
 TEST(AnimationAccuracy, SlerpStaysWithinOneMillionthOfExactOverEveryAngle) {
     Animation::Skeleton skeleton;
     std::string error;
-    ASSERT_TRUE(Animation::BuildSkeleton(MakeSkeleton({{-1, Pose({})}}), skeleton, error));
+    ASSERT_TRUE(Animation::BuildSkeleton(MakeSkeleton({{-1, Pose(Math::Vector3())}}), skeleton, error));
     const glm::vec3 axis = glm::normalize(glm::vec3(0.3f, -1.0f, 0.6f));
     const glm::quat from = AxisAngle(0.7f, glm::normalize(glm::vec3(1, 2, 3)));
     double worstSample = 0.0, worstBlend = 0.0;
@@ -32,7 +33,7 @@ TEST(AnimationAccuracy, SlerpStaysWithinOneMillionthOfExactOverEveryAngle) {
         const float angle = glm::two_pi<float>() * static_cast<float>(step) / 720.0f;
         const glm::quat to = AxisAngle(angle, axis) * from;
         Animation::Clip clip;
-        ASSERT_TRUE(Animation::BuildClip(MakeClip(1, {Track(0, {}, {{0, FromGlm(from)}, {1, FromGlm(to)}})}), clip, error));
+        ASSERT_TRUE(Animation::BuildClip(Assets::AnimationData{1, {Track(0, {}, {{0, FromGlm(from)}, {1, FromGlm(to)}})}}, clip, error));
         Animation::SamplingCursor cursor;
         cursor.Bind(clip);
         std::vector<Math::VQS> sampled(1), a{Pose({}, from)}, b{Pose({}, to)}, blended(1);
@@ -58,14 +59,16 @@ Assets::Bytes ReadWarriorFile(const std::string& file) {
     return bytes;
 }
 
-// The exact local pose of every bone of `clip` at `time`, found by scanning the file's keys.
+// A channel's exact value at `time`, by scanning its keys; held outside them.
 template <typename Key, typename Value>
-Key Bracket(const std::vector<Key>& keys, double time, Key& next, double& fraction) {
+Value ExactChannel(const std::vector<Key>& keys, double time, Value value) {
+    if (keys.empty()) return value;
     std::size_t k = 0;
     while (k + 1 < keys.size() && keys[k + 1].time <= time) ++k;
-    next = keys[std::min(k + 1, keys.size() - 1)];
-    fraction = (k + 1 == keys.size() || !(time > keys[k].time)) ? 0.0 : (time - keys[k].time) / (next.time - keys[k].time);
-    return keys[k];
+    if (k + 1 == keys.size() || !(time > keys[k].time)) return Exact(keys[k].value);
+    const double f = (time - keys[k].time) / (keys[k + 1].time - keys[k].time);
+    if constexpr (std::is_same_v<Value, glm::dquat>) return glm::slerp(Exact(keys[k].value), Exact(keys[k + 1].value), f);
+    else return glm::mix(Exact(keys[k].value), Exact(keys[k + 1].value), f);
 }
 
 std::vector<ExactPose> ExactSample(const Assets::SkeletonData& skeleton, const Assets::AnimationData& clip, double time) {
@@ -73,21 +76,8 @@ std::vector<ExactPose> ExactSample(const Assets::SkeletonData& skeleton, const A
     for (const Assets::BoneData& bone : skeleton.bones) poses.push_back(Exact(bone.bindPose));
     for (const Assets::BoneTrack& track : clip.tracks) {
         ExactPose& pose = poses.at(track.bone);
-        double f = 0.0;
-        Assets::Vector3Key nextV;
-        Assets::RotationKey nextR;
-        if (!track.translations.empty()) {
-            const auto key = Bracket<Assets::Vector3Key, Math::Vector3>(track.translations, time, nextV, f);
-            pose.translation = glm::mix(Exact(key.value), Exact(nextV.value), f);
-        }
-        if (!track.rotations.empty()) {
-            const auto key = Bracket<Assets::RotationKey, Math::Quaternion>(track.rotations, time, nextR, f);
-            pose.rotation = glm::slerp(Exact(key.value), Exact(nextR.value), f);
-        }
-        if (!track.scales.empty()) {
-            const auto key = Bracket<Assets::Vector3Key, Math::Vector3>(track.scales, time, nextV, f);
-            pose.scale = glm::mix(Exact(key.value), Exact(nextV.value), f);
-        }
+        pose = {ExactChannel(track.translations, time, pose.translation),
+                ExactChannel(track.rotations, time, pose.rotation), ExactChannel(track.scales, time, pose.scale)};
     }
     return poses;
 }

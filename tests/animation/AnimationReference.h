@@ -1,11 +1,10 @@
 #pragma once
-// Shared by the runtime's tests: conversions to glm, the exact references (glm in double), and
-// small builders for skeletons and clips.
+// Shared by the runtime's tests: conversions to glm, the exact pose maths (glm in double) and
+// builders for skeletons and clips.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <glm/glm.hpp>
@@ -17,7 +16,8 @@
 namespace AnimationReference {
 
 inline glm::vec3 ToGlm(const Math::Vector3& v) { return {v.x, v.y, v.z}; }
-inline glm::quat ToGlm(const Math::Quaternion& q) { return glm::quat(q.s, q.v.x, q.v.y, q.v.z); }
+inline glm::dvec3 Exact(const Math::Vector3& v) { return {v.x, v.y, v.z}; }
+inline glm::dquat Exact(const Math::Quaternion& q) { return glm::dquat(q.s, q.v.x, q.v.y, q.v.z); }
 inline Math::Quaternion FromGlm(const glm::quat& q) { return Math::Quaternion(Math::Vector3(q.x, q.y, q.z), q.w); }
 inline glm::quat AxisAngle(float radians, const glm::vec3& axis) { return glm::angleAxis(radians, axis); }
 inline Math::VQS Pose(const Math::Vector3& t, const glm::quat& r = {1, 0, 0, 0},
@@ -25,15 +25,12 @@ inline Math::VQS Pose(const Math::Vector3& t, const glm::quat& r = {1, 0, 0, 0},
     return Math::VQS{t, FromGlm(r), s};
 }
 
-// The exact pose maths, in double.
-inline glm::dvec3 Exact(const Math::Vector3& v) { return {v.x, v.y, v.z}; }
-inline glm::dquat Exact(const Math::Quaternion& q) { return glm::dquat(q.s, q.v.x, q.v.y, q.v.z); }
 struct ExactPose {
     glm::dvec3 translation;
     glm::dquat rotation;
     glm::dvec3 scale;
 };
-inline ExactPose Exact(const Math::VQS& pose) { return {Exact(pose.translation), Exact(pose.rotation), Exact(pose.scale)}; }
+inline ExactPose Exact(const Math::VQS& p) { return {Exact(p.translation), Exact(p.rotation), Exact(p.scale)}; }
 // glm's slerp takes the shorter arc.
 inline ExactPose Mix(const ExactPose& a, const ExactPose& b, double t) {
     return {glm::mix(a.translation, b.translation, t), glm::slerp(a.rotation, b.rotation, t),
@@ -43,15 +40,12 @@ inline glm::dmat4 Trs(const ExactPose& pose) {
     return glm::translate(glm::dmat4(1.0), pose.translation) * glm::mat4_cast(pose.rotation) *
            glm::scale(glm::dmat4(1.0), pose.scale);
 }
-inline glm::mat4 GlmTrs(const Math::VQS& pose) { return glm::mat4(Trs(Exact(pose))); }
 
 // Our matrices are stored row by row, glm's column by column.
-template <typename Matrix>
-::testing::AssertionResult MatrixNear(const Math::Matrix4& actual, const Matrix& expected, double tolerance = 1e-4) {
+inline ::testing::AssertionResult MatrixNear(const Math::Matrix4& actual, const glm::dmat4& expected) {
     for (int i = 0; i < 16; ++i) {
-        if (std::abs(actual.m[i] - expected[i % 4][i / 4]) > tolerance) {
-            return ::testing::AssertionFailure() << "element " << i << ": " << actual.m[i] << " against "
-                                                 << expected[i % 4][i / 4];
+        if (std::abs(actual.m[i] - expected[i % 4][i / 4]) > 1e-4) {
+            return ::testing::AssertionFailure() << "element " << i << ": " << actual.m[i];
         }
     }
     return ::testing::AssertionSuccess();
@@ -62,8 +56,7 @@ inline ::testing::AssertionResult VectorNear(const Math::Vector3& actual, const 
 }
 // The distance between two quaternions taken as the same rotation (q and -q).
 inline double RotationError(const Math::Quaternion& actual, const glm::dquat& expected) {
-    const glm::dquat q = Exact(actual);
-    return std::min(glm::length(q - expected), glm::length(q + expected));
+    return std::min(glm::length(Exact(actual) - expected), glm::length(Exact(actual) + expected));
 }
 inline ::testing::AssertionResult RotationNear(const Math::Quaternion& actual, const glm::quat& expected) {
     const double error = RotationError(actual, glm::dquat(expected));
@@ -73,13 +66,12 @@ inline ::testing::AssertionResult RotationNear(const Math::Quaternion& actual, c
 // A skeleton of (parent, bind pose) whose inverse bind matrices are computed with glm.
 inline Assets::SkeletonData MakeSkeleton(const std::vector<std::pair<int, Math::VQS>>& bones) {
     Assets::SkeletonData skeleton;
-    std::vector<glm::mat4> model;
+    std::vector<glm::dmat4> model;
     for (const auto& [parent, bindPose] : bones) {
-        model.push_back(parent < 0 ? GlmTrs(bindPose) : model[static_cast<std::size_t>(parent)] * GlmTrs(bindPose));
-        const glm::mat4 inverse = glm::inverse(model.back());
-        Assets::BoneData bone{"bone" + std::to_string(model.size()), parent, bindPose, {}};
-        for (int i = 0; i < 16; ++i) bone.inverseBind.m[i] = inverse[i % 4][i / 4];
-        skeleton.bones.push_back(bone);
+        model.push_back((parent < 0 ? glm::dmat4(1.0) : model[std::size_t(parent)]) * Trs(Exact(bindPose)));
+        const glm::dmat4 inverse = glm::inverse(model.back());
+        skeleton.bones.push_back({"bone" + std::to_string(model.size()), parent, bindPose, {}});
+        for (int i = 0; i < 16; ++i) skeleton.bones.back().inverseBind.m[i] = float(inverse[i % 4][i / 4]);
     }
     return skeleton;
 }
@@ -88,9 +80,6 @@ using Keys = std::vector<Assets::Vector3Key>;
 using Turns = std::vector<Assets::RotationKey>;
 inline Assets::BoneTrack Track(std::uint32_t bone, Keys translations = {}, Turns rotations = {}, Keys scales = {}) {
     return {bone, std::move(translations), std::move(rotations), std::move(scales)};
-}
-inline Assets::AnimationData MakeClip(float duration, std::vector<Assets::BoneTrack> tracks = {}) {
-    return {duration, std::move(tracks)};
 }
 
 }  // namespace AnimationReference
