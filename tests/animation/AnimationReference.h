@@ -42,13 +42,14 @@ inline glm::dmat4 Trs(const ExactPose& pose) {
 }
 
 // Our matrices are stored row by row, glm's column by column.
+inline double MaxDifference(const Math::Matrix4& actual, const glm::dmat4& expected) {
+    double worst = 0.0;
+    for (int i = 0; i < 16; ++i) worst = std::max(worst, std::abs(actual.m[i] - expected[i % 4][i / 4]));
+    return worst;
+}
 inline ::testing::AssertionResult MatrixNear(const Math::Matrix4& actual, const glm::dmat4& expected) {
-    for (int i = 0; i < 16; ++i) {
-        if (std::abs(actual.m[i] - expected[i % 4][i / 4]) > 1e-4) {
-            return ::testing::AssertionFailure() << "element " << i << ": " << actual.m[i];
-        }
-    }
-    return ::testing::AssertionSuccess();
+    const double difference = MaxDifference(actual, expected);
+    return ::testing::AssertionResult(difference <= 1e-4) << "off by " << difference;
 }
 inline ::testing::AssertionResult VectorNear(const Math::Vector3& actual, const glm::vec3& expected) {
     return ::testing::AssertionResult(glm::length(ToGlm(actual) - expected) <= 1e-5f)
