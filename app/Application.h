@@ -1,15 +1,24 @@
 #pragma once
-// The program's whole run: start-up, the frames, teardown. main runs it with the frame loop;
-// measuring tools run it with a bounded number of frames of their own.
-#include <functional>
+// What the program brings up around its demo, split into start-up and teardown so that main
+// (and the frame timer, which runs the same program) reads start-up, loop, teardown in order.
+#include <optional>
 
 #include <RenderInterface/RenderConfig.h>
 
-#include "demo/AnimationDemo.h"
+#include "app/Demo.h"
+#include "util/Window.h"
+#include "util/WindowEventHandler.h"
 
-// Brings up the window events, the input module, the window, its observer, the demo and the
-// renderer made from `config`; initialises the demo, hands it to `runFrames`, then tears
-// everything down in order. Returns the exit code: 0, or EXIT_FAILURE when the window or the
-// renderer cannot be created.
-int RunApplication(const RenderInterface::RenderConfig& config,
-                   const std::function<void(AnimationDemo&)>& runFrames);
+class Application {
+public:
+    // Window events, the input module, the window, its observer, the renderer made from
+    // `config` (into gRenderer), then the demo's Init. False, with everything it brought up
+    // taken down again, when the window or the renderer cannot be created.
+    bool Start(const RenderInterface::RenderConfig& config, Demo& demo);
+    // The demo's Shutdown, the tweak bar, the window, the input module, the renderer.
+    void Stop(Demo& demo);
+
+private:
+    Util::Window* window = nullptr;
+    std::optional<WindowEventHandler> windowEventHandler;
+};

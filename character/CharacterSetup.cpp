@@ -5,8 +5,8 @@
 #include <RenderInterface/Renderer.h>
 
 #include "character/PathCharacter.h"
+#include "character/Selectors.h"
 #include "character/WarriorResources.h"
-#include "demo/Selectors.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <RenderInterface/Renderer.h>
 
 #include "character/PathCharacter.h"
-#include "demo/Selectors.h"
+#include "character/Selectors.h"
 #include "util/Input.h"
 
 namespace {

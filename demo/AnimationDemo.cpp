@@ -4,8 +4,8 @@
 
 #include <RenderInterface/Renderer.h>
 
+#include "character/Selectors.h"
 #include "character/WarriorResources.h"
-#include "demo/Selectors.h"
 
 namespace {
 

@@ -1,43 +1,48 @@
 // The Run/Walk blend: which clips play in which phase of the lap, the weight from the speed
 // factor, the clip clocks and their restart. With the rig's clips the root's x is 10 times Run's
-// share of the pose and its y 5 times the blended clip time (CharacterRig.h).
+// share of the pose and its y 5 times the blended clip time (RigAssets.h). No renderer or GL:
+// the rig is registered straight into the animation runtime.
 #include <limits>
 
-#include <RenderInterface/Animation.h>
-
-#include "CharacterRig.h"
+#include "CharacterTestSupport.h"
+#include "RigAssets.h"
 
 namespace CharacterTest {
 namespace {
 
-class Blending : public CharacterScene {
+class Blending : public testing::Test {
 protected:
     void SetUp() override
     {
-        CharacterScene::SetUp();
-        InitCharacter();
-        UseRigAssets();
+        for (auto& state : states) character.animationStates.push_back(&state);
+        character.playerModel = &model;
+        PutOnPath(character, FixedLoopPoints());
+        UseRigAssets(character);
     }
-
-    RenderInterface::AnimationState& Run() { return *character.animationStates[PathCharacter::RunState]; }
-    RenderInterface::AnimationState& Walk() { return *character.animationStates[PathCharacter::WalkState]; }
+    void TearDown() override { Animation::Registry::Clear(); }
+    RenderInterface::AnimationState& Run() { return states[PathCharacter::RunState]; }
+    RenderInterface::AnimationState& Walk() { return states[PathCharacter::WalkState]; }
 
     // Blends at travelled fraction t with the given speed factor; returns the root's position.
     glm::vec3 BlendAt(float t, float speedFactor)
     {
         character.speedFactor = speedFactor;
         character.BlendAnimations(t, 0.3f, 0.8f);
-        if (character.localPoses.size() != 40u) {
+        if (character.localPoses.size() != 40u || character.skinningMatrices.size() != 40u) {
             ADD_FAILURE() << "no pose";
             return glm::vec3(0.0f);
         }
         return ToGlm(character.localPoses[0].translation);
     }
+
+    RenderInterface::AnimationState states[15];
+    RenderInterface::AnimationModel model;
+    PathCharacter character;
 };
 
 // Ease-in (t < 0.3): Walk toward Run by the factor, at most fully Run. Cruise (0.3 <= t < 0.8,
 // or t not a number): Run alone. Ease-out (t >= 0.8): Run back toward Walk by the speed lost,
-// 0.9 Walk at the 0.1 floor.
+// 0.9 Walk at the 0.1 floor. The hand bone follows the blended root.
 TEST_F(Blending, RunsShareFollowsThePhaseAndSpeed)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
@@ -47,12 +52,15 @@ TEST_F(Blending, RunsShareFollowsThePhaseAndSpeed)
                  {0.3f, 1.0f, 1.0f},   {0.5f, 1.0f, 1.0f},   {nan, 0.1f, 1.0f},
                  {0.8f, 0.99757f, 0.99757f}, {0.99f, 0.1f, 0.1f}, {1.3f, 0.1f, 0.1f}};
     for (const auto& c : cases) {
-        EXPECT_NEAR(BlendAt(c.t, c.speedFactor).x, RigRunX * c.runShare, 1e-4f) << "t = " << c.t;
+        const glm::vec3 root = BlendAt(c.t, c.speedFactor);
+        EXPECT_NEAR(root.x, RigRunX * c.runShare, 1e-4f) << "t = " << c.t;
+        EXPECT_LT(glm::distance(ToGlm(character.boneTransforms[RigHand])[3], RigHandBone(root)[3]), 1e-4f);
     }
 }
 
-// Both clocks of a blend advance by DeltaTime times the speed factor; in cruise Walk's stops.
-TEST_F(Blending, ClocksAdvanceByDeltaTimeScaledBySpeed)
+// Both clocks of a blend advance by DeltaTime times the speed factor; in cruise Walk's stops. A
+// clip that runs past its end restarts at 0 in the same frame, before the pose is sampled.
+TEST_F(Blending, ClocksAdvanceByDeltaTimeScaledBySpeedAndRestartAtTheEnd)
 {
     character.deltaTime = 0.02f;
     EXPECT_NEAR(BlendAt(0.1f, 0.5f).y, RigRiseRate * 0.01f, 1e-6f);
@@ -61,11 +69,6 @@ TEST_F(Blending, ClocksAdvanceByDeltaTimeScaledBySpeed)
     BlendAt(0.5f, 1.0f);
     EXPECT_EQ(Walk().GetTime(), 0.02f * 0.5f);
     EXPECT_EQ(Run().GetTime(), 0.02f * 0.5f + 0.02f);
-}
-
-// A clip that runs past its end restarts at 0 in the same frame, before the pose is sampled.
-TEST_F(Blending, ClipPastItsEndRestartsBeforeThePoseIsTaken)
-{
     Run().SetTime(RigClipDuration - 0.005f);
     EXPECT_NEAR(BlendAt(0.5f, 1.0f).y, 0.0f, 1e-6f);
     EXPECT_EQ(Run().GetTime(), 0.0f);

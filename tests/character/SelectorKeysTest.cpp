@@ -10,7 +10,7 @@
 
 #include "FrameDifference.h"
 #include "demo/AnimationDemo.h"
-#include "demo/Selectors.h"
+#include "character/Selectors.h"
 #include "util/Input.h"
 
 namespace {

@@ -254,13 +254,14 @@ int main(int argc, char** argv) {
     DemoRun run(options.frames);
     // The first frames compile shaders and fill caches: a tenth of the run, at least 100 frames.
     run.warmup = std::min(options.frames - 1, std::max(100, options.frames / 10));
-    const int started = RunApplication(config, [&](AnimationDemo& demo) {
-        RunDemoFrames(demo, options, processStart, run);
-    });
-    if (started != 0) {
+    Application application;
+    AnimationDemo demo;
+    if (!application.Start(config, demo)) {
         std::fprintf(stderr, "vantor-frametime: the demo could not start\n");
-        return started;
+        return EXIT_FAILURE;
     }
+    RunDemoFrames(demo, options, processStart, run);
+    application.Stop(demo);
 
     FrameSamples emptyFrames(static_cast<std::size_t>(options.emptyFrames));
     if (options.emptyFrames > 0 && !FrameTime::TimeEmptyFrames(config, options.emptyFrames, emptyFrames)) {

@@ -17,7 +17,7 @@ Renderer* CreateRenderSystem(const RenderConfig& config, void* nativeWindow) {
 void DestroyRenderSystem(Renderer* renderer) {
     delete renderer;
     // Skeletons and clips were registered through this renderer; they go with it.
-    AnimationLibrary::Clear();
+    Animation::Registry::Clear();
 }
 
 }  // namespace RenderInterface

@@ -1,7 +1,5 @@
 #include "AnimationLibrary.h"
 
-#include <unordered_map>
-
 #include "../resources/ResourceFiles.h"
 
 namespace RenderInterface {
@@ -10,25 +8,13 @@ namespace AnimationLibrary {
 namespace {
 
 template <typename Data>
-using Registry = std::unordered_map<std::string, Data>;
-
-Registry<Assets::SkeletonData>& Skeletons() {
-    static Registry<Assets::SkeletonData> skeletons;
-    return skeletons;
-}
-
-Registry<Assets::AnimationData>& Clips() {
-    static Registry<Assets::AnimationData> clips;
-    return clips;
-}
-
-template <typename Data>
 ResourceResult Register(const char* path, const char* name, bool (*read)(const Assets::Bytes&, Data&, std::string&),
-                        Registry<Data>& registry) {
+                        void (*remove)(const std::string&),
+                        bool (*add)(const std::string&, const Data&, std::string&)) {
     if (!CheckResourceNames(path, name)) {
         return ResourceResult::BadName;
     }
-    registry.erase(name);
+    remove(name);
     Assets::Bytes bytes;
     const ResourceResult fileResult = ReadResourceFile(path, bytes);
     if (fileResult != ResourceResult::Loaded) {
@@ -36,37 +22,22 @@ ResourceResult Register(const char* path, const char* name, bool (*read)(const A
     }
     Data data;
     std::string error;
-    if (!read(bytes, data, error)) {
+    if (!read(bytes, data, error) || !add(name, data, error)) {
         return ReportBadFormat(path, error);
     }
-    registry[name] = std::move(data);
     return ResourceResult::Loaded;
-}
-
-template <typename Data>
-const Data* Find(const Registry<Data>& registry, const std::string& name) {
-    const auto found = registry.find(name);
-    return found == registry.end() ? nullptr : &found->second;
 }
 
 }  // namespace
 
 ResourceResult RegisterSkeletonFile(const char* path, const char* name) {
-    return Register(path, name, Assets::ReadSkeleton, Skeletons());
+    return Register(path, name, Assets::ReadSkeleton, Animation::Registry::RemoveSkeleton,
+                    Animation::Registry::AddSkeleton);
 }
 
 ResourceResult RegisterAnimationFile(const char* path, const char* name) {
-    return Register(path, name, Assets::ReadAnimation, Clips());
+    return Register(path, name, Assets::ReadAnimation, Animation::Registry::RemoveClip, Animation::Registry::AddClip);
 }
-
-void Clear() {
-    Skeletons().clear();
-    Clips().clear();
-}
-
-const Assets::SkeletonData* FindSkeleton(const std::string& name) { return Find(Skeletons(), name); }
-
-const Assets::AnimationData* FindClip(const std::string& name) { return Find(Clips(), name); }
 
 }  // namespace AnimationLibrary
 }  // namespace RenderInterface

@@ -1,10 +1,8 @@
 #pragma once
-// The process-wide registry of skeletons and clips behind the static AnimationController and
-// AnimationState::GetEndFlag. The renderer fills it through its ResourceContent and clears it
-// when it is destroyed.
-#include <string>
-
-#include <Assets/Formats.h>
+// Registration of skeleton and clip files for the renderer's ResourceContent: the file is read
+// here and its contents handed to the animation runtime's registry (Animation::Registry), which
+// the static AnimationController and AnimationState use.
+#include <Animation/Registry.h>
 #include <RenderInterface/Renderer.h>
 
 namespace RenderInterface {
@@ -14,12 +12,6 @@ namespace AnimationLibrary {
 // cannot be used is reported once on stderr and leaves nothing registered under the name.
 ResourceResult RegisterSkeletonFile(const char* path, const char* name);
 ResourceResult RegisterAnimationFile(const char* path, const char* name);
-void Clear();
-
-// What is registered under a name, or null. Clips hold their tracks in bone order.
-// Looking up does not allocate.
-const Assets::SkeletonData* FindSkeleton(const std::string& name);
-const Assets::AnimationData* FindClip(const std::string& name);
 
 }  // namespace AnimationLibrary
 }  // namespace RenderInterface

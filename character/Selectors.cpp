@@ -1,4 +1,4 @@
-#include "demo/Selectors.h"
+#include "character/Selectors.h"
 
 int clipIndex = 5;
 int weaponIndex = 0;

@@ -1,7 +1,9 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include <Animation/Jobs.h>
 #include <Math/Math.h>
 
 namespace RenderInterface {
@@ -10,7 +12,10 @@ namespace RenderInterface {
 // time units (the unit of its duration).
 class AnimationState {
 public:
-    void SetAnimationName(const std::string& name) { animationName = name; }
+    void SetAnimationName(const std::string& name) {
+        animationName = name;
+        clipGeneration = 0;
+    }
     const std::string& GetAnimationName() const { return animationName; }
     float GetTime() const { return time; }
     void SetTime(float value) { time = value; }
@@ -19,8 +24,16 @@ public:
     bool GetEndFlag() const;
 
 private:
+    friend class AnimationController;
+    // The registered clip of that name, looked up again only after the registry has changed.
+    const Animation::Clip* FindClip() const;
+
     std::string animationName;
     float time = 0.0f;
+    mutable const Animation::Clip* clip = nullptr;
+    mutable std::uint64_t clipGeneration = 0;
+    // Where playback stands in the clip's keys, so the next frame starts from there.
+    mutable Animation::SamplingCursor cursor;
 };
 
 // The animation runtime. Skeletons and clips are the ones registered through the renderer's
