@@ -2,36 +2,13 @@
 // variables, the fixed loop it walks and its place at the start of that loop.
 #include <array>
 
+#include <Assets/ResourcePaths.h>
 #include <RenderInterface/Renderer.h>
 
 #include "character/PathCharacter.h"
 #include "demo/Selectors.h"
 
 namespace {
-
-struct ResourceFile {
-    const char* path;
-    const char* name;
-};
-
-// Registered in this order; the states are created afterwards in the order of the clip selector.
-constexpr std::array<ResourceFile, ClipCount> ClipFiles{{
-    {".\\resources\\animations\\Warrior_Attack_1.anim", "Attack1"},
-    {".\\resources\\animations\\Warrior_Attack_2.anim", "Attack2"},
-    {".\\resources\\animations\\Warrior_Attack_3.anim", "Attack3"},
-    {".\\resources\\animations\\Warrior_Die.anim", "Die"},
-    {".\\resources\\animations\\Warrior_Guard.anim", "Guard"},
-    {".\\resources\\animations\\Warrior_Critical_Damage.anim", "Critical_Damage"},
-    {".\\resources\\animations\\Warrior_Damage.anim", "Damage"},
-    {".\\resources\\animations\\Warrior_Skill_1.anim", "Skill1"},
-    {".\\resources\\animations\\Warrior_Skill_2.anim", "Skill2"},
-    {".\\resources\\animations\\Warrior_Skill_3.anim", "Skill3"},
-    {".\\resources\\animations\\Warrior_Skill_4.anim", "Skill4"},
-    {".\\resources\\animations\\Warrior_Skill_5.anim", "Skill5"},
-    {".\\resources\\animations\\Warrior_Stand.anim", "Stand"},
-    {".\\resources\\animations\\Warrior_Walk.anim", "Walk"},
-    {".\\resources\\animations\\Warrior_Run.anim", "Run"},
-}};
 
 // The loop the character walks, as (x, z); the last point repeats the first to close it.
 constexpr std::array<float, 26> LoopPoints{
@@ -54,12 +31,13 @@ void PathCharacter::Init(RenderInterface::Renderer* newRenderer, TwBar* bar)
 {
     renderer = newRenderer;
 
-    for (const ResourceFile& clip : ClipFiles) {
+    static_assert(Assets::kClipFiles.size() == ClipCount, "one clip file per selector entry");
+    for (const Assets::ResourceFile& clip : Assets::kClipFiles) {
         renderer->RegisterAnimation(clip.path, clip.name);
     }
-    renderer->RegisterSkeleton(".\\resources\\skeletons\\Warrior_Skeleton.ske", "PlayerSkeleton");
-    renderer->RegisterModel(".\\resources\\models\\Warrior_Skeleton2.mesh", "Human");
-    renderer->RegisterModel(".\\resources\\models\\Warrior_Skeleton.mesh", "Player");
+    renderer->RegisterSkeleton(Assets::kSkeletonFile.path, Assets::kSkeletonFile.name);
+    renderer->RegisterModel(Assets::kHumanMeshFile.path, Assets::kHumanMeshFile.name);
+    renderer->RegisterModel(Assets::kPlayerMeshFile.path, Assets::kPlayerMeshFile.name);
 
     playerModel = new RenderInterface::AnimationModel();
     renderer->Register(playerModel);

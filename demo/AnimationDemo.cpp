@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include <Assets/ResourcePaths.h>
 #include <RenderInterface/Renderer.h>
 
 #include "demo/Selectors.h"
@@ -65,12 +66,13 @@ void AnimationDemo::Init(RenderInterface::Renderer* newRenderer, float width, fl
 
 void AnimationDemo::RegisterSceneResources(RenderInterface::Renderer* target)
 {
-    target->RegisterTexture(".\\resources\\textures\\CubeMap.dds", "CubeMap");
-    target->RegisterTexture(".\\resources\\textures\\CitySkybox.dds", "CubeMap2");
-    target->RegisterModel(".\\resources\\models\\Sword.mesh", "Sword");
-    target->RegisterModel(".\\resources\\models\\Shield.mesh", "Shield");
-    target->RegisterModel(".\\resources\\models\\Cerberus.mesh", "Gun");
-    target->RegisterModel(".\\resources\\models\\default\\Cube.mesh", "floor");
+    for (const Assets::ResourceFile& sky : {Assets::kDaySkyFile, Assets::kCitySkyFile}) {
+        target->RegisterTexture(sky.path, sky.name);
+    }
+    for (const Assets::ResourceFile& model :
+         {Assets::kSwordFile, Assets::kShieldFile, Assets::kGunFile, Assets::kFloorFile}) {
+        target->RegisterModel(model.path, model.name);
+    }
 }
 
 void AnimationDemo::Update()
