@@ -99,10 +99,11 @@ void FitToDemo(Character& character, Facing facing)
     }
     // Feet to the floor and the body over the origin, each only when clearly off.
     Math::Vector3 shift = Math::Vector3((low.x + high.x) / 2, low.y, (low.z + high.z) / 2) * -scene.scale;
-    for (float* axis : {&shift.x, &shift.y, &shift.z}) {
-        if (std::fabs(*axis) <= kPlacementTolerance) {
-            *axis = 0.0f;
-        }
+    if (std::fabs(shift.y) <= kFeetTolerance) {
+        shift.y = 0.0f;
+    }
+    if (std::hypot(shift.x, shift.z) <= kCentreTolerance * kTargetHeight) {
+        shift.x = shift.z = 0.0f;
     }
     scene.translation = shift;
     if (shift != Math::Vector3::zero) {

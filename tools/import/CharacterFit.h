@@ -12,8 +12,11 @@ constexpr float kTargetHeight = 180.0f;
 // Heights in this range are kept; outside it the character is scaled to kTargetHeight.
 constexpr float kMinKeptHeight = 150.0f;
 constexpr float kMaxKeptHeight = 210.0f;
-// Feet lower or higher than this, or a centre further than this from the origin, are moved.
-constexpr float kPlacementTolerance = 1.0f;
+// Feet lower or higher than this many units are put on the floor.
+constexpr float kFeetTolerance = 1.0f;
+// A body whose bind-pose bounds are centred further than this fraction of its height from the
+// origin is moved over it (an asymmetric pose alone never moves it).
+constexpr float kCentreTolerance = 0.25f;
 
 void FitToDemo(Character& character, Facing facing);
 

@@ -149,11 +149,11 @@ std::vector<ChosenClip> ChooseClips(const Character& character, const std::strin
     const SourceAnimation& first = character.animations.front();
     if (walkSpan.animation == nullptr) {
         walkSpan = Whole(walkLike ? *walkLike : runLike ? *runLike : first);
-        walkSpan.description += walkLike ? " (named like walk)" : " (no animation named like walk)";
+        walkSpan.description += walkLike ? " (named like walk)" : " (nothing named like walk)";
     }
     if (runSpan.animation == nullptr) {
         runSpan = runLike ? Whole(*runLike) : walkSpan;
-        runSpan.description += runLike ? " (named like run)" : " (no animation named like run; as Walk)";
+        runSpan.description = runLike ? Describe(*runLike) + " (named like run)" : "as Walk (nothing named like run)";
     }
     std::vector<ChosenClip> clips;
     for (const Assets::ResourceFile& file : Assets::kClipFiles) {

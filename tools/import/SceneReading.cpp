@@ -172,16 +172,19 @@ std::vector<const aiNode*> BoneOrder(const aiScene* scene, const aiMesh* first, 
     return order;
 }
 
+// Bind poses come from the skin's inverse binds where a bone has one (a file's node transforms
+// may hold some other pose), from the node transforms elsewhere.
 void ReadSkeleton(const aiScene* scene, const std::vector<const aiMesh*>& meshes, Character& character,
                   std::map<std::string, int>& boneIndex)
 {
     const std::vector<const aiNode*> order = BoneOrder(scene, meshes.front(), SkeletonNodes(scene, meshes));
-    std::map<std::string, Math::Matrix4> offsets;
+    std::map<std::string, aiMatrix4x4> offsets;
     for (const aiMesh* mesh : meshes) {
         for (unsigned b = 0; b < mesh->mNumBones; ++b) {
-            offsets.emplace(mesh->mBones[b]->mName.C_Str(), ToMatrix(mesh->mBones[b]->mOffsetMatrix));
+            offsets.emplace(mesh->mBones[b]->mName.C_Str(), mesh->mBones[b]->mOffsetMatrix);
         }
     }
+    std::vector<aiMatrix4x4> bindGlobals;
     for (const aiNode* node : order) {
         Assets::BoneData bone;
         bone.name = node->mName.C_Str();
@@ -190,17 +193,23 @@ void ReadSkeleton(const aiScene* scene, const std::vector<const aiMesh*>& meshes
         }
         const auto parent = boneIndex.find(node->mParent != nullptr ? node->mParent->mName.C_Str() : "");
         bone.parent = parent == boneIndex.end() ? -1 : parent->second;
-        bone.bindPose = ToPose(node->mTransformation);
+        const aiMatrix4x4 parentGlobal = bone.parent >= 0 ? bindGlobals[static_cast<std::size_t>(bone.parent)]
+                                         : node->mParent != nullptr ? GlobalTransform(node->mParent)
+                                                                    : aiMatrix4x4();
         const auto offset = offsets.find(bone.name);
-        bone.inverseBind = offset != offsets.end() ? offset->second : Math::Inverse(ToMatrix(GlobalTransform(node)));
-        if (!Finite(ToMatrix(node->mTransformation)) || !Finite(bone.inverseBind)) {
+        const aiMatrix4x4 global = offset != offsets.end() ? aiMatrix4x4(offset->second).Inverse()
+                                                           : parentGlobal * node->mTransformation;
+        bone.bindPose = ToPose(aiMatrix4x4(parentGlobal).Inverse() * global);
+        bone.inverseBind = ToMatrix(aiMatrix4x4(global).Inverse());
+        if (!Finite(ToMatrix(global)) || !Finite(bone.inverseBind)) {
             throw ImportError("NaN in the transform of bone '" + bone.name + "'");
         }
-        if (bone.parent < 0 && character.skeleton.bones.empty() && node->mParent != nullptr) {
-            const Math::VQS above = ToPose(GlobalTransform(node->mParent));
+        if (bone.parent < 0 && character.skeleton.bones.empty()) {
+            const Math::VQS above = ToPose(parentGlobal);
             character.aboveSkeleton = {above.translation, above.rotation,
                                        (above.scale.x + above.scale.y + above.scale.z) / 3.0f};
         }
+        bindGlobals.push_back(global);
         boneIndex[bone.name] = static_cast<int>(character.skeleton.bones.size());
         character.skeleton.bones.push_back(bone);
     }
@@ -218,6 +227,13 @@ void SetInfluences(const std::vector<std::vector<Influence>>& influences, std::s
 {
     for (std::size_t v = 0; v < influences.size(); ++v) {
         std::vector<Influence> list = influences[v];
+        float total = 0.0f;
+        for (const Influence& influence : list) {
+            total += influence.weight;
+        }
+        if (!list.empty() && std::fabs(total - 1.0f) > 1e-3f) {
+            ++renormalised;
+        }
         std::sort(list.begin(), list.end(), [](const Influence& a, const Influence& b) { return a.weight > b.weight; });
         if (list.size() > Assets::MaxBoneInfluences) {
             list.resize(Assets::MaxBoneInfluences);
@@ -232,8 +248,6 @@ void SetInfluences(const std::vector<std::vector<Influence>>& influences, std::s
             ++unweighted;
             list.push_back({0, 1.0f});
             sum = 1.0f;
-        } else if (std::fabs(sum - 1.0f) > 1e-3f) {
-            ++renormalised;
         }
         vertex.boneWeights = {0.0f, 0.0f, 0.0f, 0.0f};
         for (std::size_t i = 0; i < list.size(); ++i) {
@@ -291,6 +305,15 @@ void ReadMeshes(const aiScene* scene, const std::string& path, const std::vector
         SetInfluences(influences, first, character, trimmed, renormalised, unweighted);
     }
     character.mesh.skinned = true;
+    std::vector<bool> used(character.skeleton.bones.size(), false);
+    for (const Assets::MeshVertex& vertex : character.mesh.vertices) {
+        for (int i = 0; i < Assets::MaxBoneInfluences; ++i) {
+            used[vertex.boneIndices[i]] = used[vertex.boneIndices[i]] || vertex.boneWeights[i] > 0.0f;
+        }
+    }
+    if (const auto unused = std::count(used.begin(), used.end(), false); unused > 0) {
+        character.notes.push_back(std::to_string(unused) + " bones move no vertex; kept as bones");
+    }
     if (trimmed > 0) {
         character.notes.push_back("kept the 4 largest of more bone weights on " + std::to_string(trimmed) + " vertices");
     }

@@ -6,7 +6,7 @@
 #include "ClipChoice.h"
 #include "HandGrip.h"
 #include "Rotations.h"
-#include "Similarity.h"
+#include "Posing.h"
 #include "Weapons.h"
 
 namespace CharacterImport {
@@ -47,16 +47,29 @@ bool HasChildren(const Assets::SkeletonData& skeleton, int bone)
                        [bone](const Assets::BoneData& b) { return b.parent == bone; });
 }
 
+// The pose of an affine matrix: its translation, its columns' lengths as the scale and the nearest
+// rotation (a sheared parent, from non-uniform scales above it, cannot be matched exactly).
+Math::VQS ToPose(const Math::Matrix4& m)
+{
+    Math::VQS pose;
+    pose.translation = m.Column(3);
+    pose.scale = Math::Vector3(Math::Length(m.Column(0)), Math::Length(m.Column(1)), Math::Length(m.Column(2)));
+    const Math::Vector3 x = Math::Normalized(m.Column(0));
+    const Math::Vector3 y = AssetGen::PerpendicularPart(m.Column(1), x);
+    pose.rotation = AssetGen::FromBasis(x, y, Math::Cross(x, y));
+    return pose;
+}
+
 // A socket bone under `arm`, placed so that the weapon's grip sits at the far end of the arm's
 // geometry with its blade pointing forward and a little up.
 Assets::BoneData ArmSocket(const Character& character, int arm)
 {
-    const Similarity armFrame = BindFrame(character.skeleton, arm);
-    const Math::Vector3 origin = armFrame.translation;
+    const Math::Matrix4 armFrame = BindPose(character.skeleton)[static_cast<std::size_t>(arm)];
+    const Math::Vector3 origin = armFrame.Column(3);
     std::vector<Math::Vector3> points;
     Math::Vector3 centroid;
     for (const Assets::MeshVertex& vertex : character.mesh.vertices) {
-        if (vertex.boneIndices[0] == arm && vertex.boneWeights[0] >= 0.5f) {
+        if (vertex.boneIndices[0] == arm && vertex.boneWeights[0] > 0.0f) {
             points.push_back(vertex.position);
             centroid += vertex.position;
         }
@@ -84,18 +97,15 @@ Assets::BoneData ArmSocket(const Character& character, int arm)
     const Math::Vector3 blade = Math::Normalized(Math::Vector3(0.0f, 0.25f, 1.0f));
     const Math::Vector3 edge = AssetGen::PerpendicularPart(Math::Vector3::unit_y, blade);
     const Math::Quaternion gripInModel = AssetGen::FromBasis(Math::Cross(blade, edge), blade, edge);
-    Similarity socket;
-    socket.rotation = gripInModel * Math::Conjugate(AssetGen::GripFrameToHandBone());
-    socket.translation = grip - Math::Rotate(socket.rotation, AssetGen::kWeaponGripOffset);
-    const Similarity local = Compose(Inverse(armFrame), socket);
+    const Math::Quaternion rotation = gripInModel * Math::Conjugate(AssetGen::GripFrameToHandBone());
+    const Math::Matrix4 socket = Math::Matrix4::TRS(grip - Math::Rotate(rotation, AssetGen::kWeaponGripOffset),
+                                                    rotation, Math::Vector3::one);
 
     Assets::BoneData bone;
     bone.name = character.skeleton.bones[static_cast<std::size_t>(arm)].name + "_Socket";
     bone.parent = arm;
-    bone.bindPose.translation = local.translation;
-    bone.bindPose.rotation = local.rotation;
-    bone.bindPose.scale = Math::Vector3::one * local.scale;
-    bone.inverseBind = Math::Inverse(ToMatrix(socket));
+    bone.bindPose = ToPose(Math::Inverse(armFrame) * socket);
+    bone.inverseBind = Math::Inverse(armFrame * Math::ToMatrix4(bone.bindPose));
     return bone;
 }
 
