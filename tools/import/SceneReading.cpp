@@ -13,6 +13,7 @@
 #include <assimp/scene.h>
 
 #include "MaterialColors.h"
+#include "SkeletonLayout.h"
 
 namespace CharacterImport {
 
@@ -214,6 +215,10 @@ void ReadSkeleton(const aiScene* scene, const std::vector<const aiMesh*>& meshes
         character.skeleton.bones.push_back(bone);
     }
     character.fileBones = static_cast<int>(character.skeleton.bones.size());
+    if (character.fileBones > kMaxBones) {
+        throw ImportError("too many bones: " + std::to_string(character.fileBones) + " (at most " +
+                          std::to_string(kMaxBones) + ")");
+    }
 }
 
 struct Influence {
