@@ -1,6 +1,8 @@
 // vantor-import FILE [options]: turns a skinned, animated character in a standard file into a
 // resources folder the demo runs on. See kUsage.
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "CharacterImport.h"
 #include "Character.h"
@@ -18,8 +20,9 @@ int main(int argc, char** argv)
         return 0;
     }
     try {
+        const std::vector<std::string> report = CharacterImport::Import(options);
         std::printf("vantor-import: %s\n", options.input.c_str());
-        for (const std::string& line : CharacterImport::Import(options)) {
+        for (const std::string& line : report) {
             std::printf("%s\n", line.c_str());
         }
     } catch (const CharacterImport::ImportError& failure) {
