@@ -2,7 +2,7 @@
 // accepts, read back through the format readers: the weapon's bone at 36, at most 256 bones
 // parents first, every triangle Assimp sees, about 180 units tall on y = 0, at most four weights
 // summing to 1, fifteen clips with Walk lasting exactly the asked frames, and a socket at the far
-// end of an arm that has no hand.
+// end of an arm that has no hand. Also: the stride measure on a walk of known speed.
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -17,6 +17,7 @@
 #include <Assets/ResourcePaths.h>
 
 #include "CharacterImport.h"
+#include "Gait.h"
 
 namespace {
 
@@ -137,3 +138,16 @@ INSTANTIATE_TEST_SUITE_P(DebianPackages, RealFileImport, ::testing::ValuesIn(kFi
                          [](const ::testing::TestParamInfo<RealFile>& info) { return std::string(info.param.label); });
 
 }  // namespace
+
+// Property: the stride measure finds the speed a walk was built for. The generated warrior's walk
+// plants its feet for travel of 1 world unit per frame, the demo's "Speed" 1.
+TEST(StrideMeasure, GivesTheGeneratedWarriorsWalkItsBuiltSpeed)
+{
+    const std::filesystem::path resources = std::filesystem::path(VANTOR_BUILD_DIR);
+    const auto skeleton = ReadBack<Assets::SkeletonData>(resources, Assets::kSkeletonFile, Assets::ReadSkeleton);
+    const auto mesh = ReadBack<Assets::MeshData>(resources, Assets::kPlayerMeshFile, Assets::ReadMesh);
+    const auto walk = ReadBack<Assets::AnimationData>(resources, Assets::kClipFiles[13], Assets::ReadAnimation);
+    ASSERT_STREQ(Assets::kClipFiles[13].name, "Walk");
+    const float stride = CharacterImport::Stride(walk, skeleton, mesh);
+    EXPECT_NEAR(CharacterImport::NonSlidingSpeed(stride, walk.duration), 1.0f, 0.03f);
+}

@@ -74,34 +74,34 @@ const SourceAnimation* NamedLike(const Character& character, const std::string& 
     return nullptr;
 }
 
-template <typename Key>
-std::vector<Key> Cut(const std::vector<Key>& keys, const Span& span, double unitsPerTick)
+// The track's keys between the span's ends, with keys added at both ends, in clip time from the
+// span's start. A channel holding one value keeps it.
+Assets::BoneTrack Cut(const Assets::BoneTrack& track, const Span& span, double unitsPerTick)
 {
-    std::vector<Key> out;
-    if (keys.size() == 1) {
-        out.push_back(keys.front());
-        out.back().time = 0.0f;
-        return out;
-    }
-    auto at = [&](double tick) {
-        Key key;
-        key.time = static_cast<float>((tick - span.from) * unitsPerTick);
-        key.value = SampleChannel(keys, static_cast<float>(tick), keys.front().value);
-        return key;
-    };
-    if (keys.empty()) {
-        return out;
-    }
-    out.push_back(at(span.from));
-    for (const Key& key : keys) {
-        if (key.time > span.from && key.time < span.to) {
-            Key moved = key;
-            moved.time = static_cast<float>((key.time - span.from) * unitsPerTick);
-            if (moved.time > out.back().time) out.push_back(moved);
+    Assets::BoneTrack out;
+    out.bone = track.bone;
+    const Math::VQS first = SampleTrack(track, static_cast<float>(span.from), Math::VQS{});
+    const Math::VQS last = SampleTrack(track, static_cast<float>(span.to), Math::VQS{});
+    const float end = static_cast<float>((span.to - span.from) * unitsPerTick);
+    auto cut = [&](const auto& keys, auto& into, const auto& atFirst, const auto& atLast) {
+        if (keys.empty()) {
+            return;
         }
-    }
-    const Key last = at(span.to);
-    if (last.time > out.back().time) out.push_back(last);
+        into.push_back({0.0f, atFirst});
+        if (keys.size() == 1) {
+            return;
+        }
+        for (const auto& key : keys) {
+            const float time = static_cast<float>((key.time - span.from) * unitsPerTick);
+            if (time > into.back().time && time < end) {
+                into.push_back({time, key.value});
+            }
+        }
+        into.push_back({end, atLast});
+    };
+    cut(track.translations, out.translations, first.translation, last.translation);
+    cut(track.rotations, out.rotations, first.rotation, last.rotation);
+    cut(track.scales, out.scales, first.scale, last.scale);
     return out;
 }
 
@@ -115,12 +115,7 @@ ChosenClip Make(const std::string& name, const Span& span)
     chosen.seconds = (span.to - span.from) / animation.ticksPerSecond;
     chosen.clip.duration = static_cast<float>((span.to - span.from) * unitsPerTick);
     for (const Assets::BoneTrack& track : animation.tracks) {
-        Assets::BoneTrack cut;
-        cut.bone = track.bone;
-        cut.translations = Cut(track.translations, span, unitsPerTick);
-        cut.rotations = Cut(track.rotations, span, unitsPerTick);
-        cut.scales = Cut(track.scales, span, unitsPerTick);
-        chosen.clip.tracks.push_back(cut);
+        chosen.clip.tracks.push_back(Cut(track, span, unitsPerTick));
     }
     return chosen;
 }

@@ -34,10 +34,10 @@ float RemoveRootMotion(Assets::AnimationData& clip, const Assets::SkeletonData& 
         }
         const int parent = skeleton.bones[track.bone].parent;
         const Math::Matrix4 parentFrame =
-            parent < 0 ? Math::Matrix4::identity : ModelPose(skeleton, clip.tracks, 0.0f)[static_cast<std::size_t>(parent)];
-        const Math::Vector3 local = skeleton.bones[track.bone].bindPose.translation;
+            parent < 0 ? Math::Matrix4::identity : ModelPose(skeleton, clip, 0.0f)[static_cast<std::size_t>(parent)];
+        const Math::VQS& bind = skeleton.bones[track.bone].bindPose;
         Math::Vector3 travel = Math::TransformDirection(
-            parentFrame, SampleChannel(track.translations, clip.duration, local) - SampleChannel(track.translations, 0.0f, local));
+            parentFrame, SampleTrack(track, clip.duration, bind).translation - SampleTrack(track, 0.0f, bind).translation);
         travel.y = 0.0f;
         const float distance = Math::Length(travel);
         if (distance <= 0.01f * height) {
@@ -59,7 +59,7 @@ float Stride(const Assets::AnimationData& clip, const Assets::SkeletonData& skel
     const std::size_t step = std::max<std::size_t>(1, mesh.vertices.size() / kMostVertices);
     auto positions = [&](int sample) {
         const std::vector<Math::Matrix4> pose =
-            ModelPose(skeleton, clip.tracks, clip.duration * static_cast<float>(sample) / kSamples);
+            ModelPose(skeleton, clip, clip.duration * static_cast<float>(sample) / kSamples);
         std::vector<Math::Vector3> out;
         for (std::size_t v = 0; v < mesh.vertices.size(); v += step) {
             out.push_back(SkinnedPosition(mesh.vertices[v], skeleton, pose));

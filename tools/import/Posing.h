@@ -1,6 +1,6 @@
 #pragma once
-// Poses of an imported clip, for the import's own measurements and edits: a channel's value at
-// any time (linear between keys, held outside them) and the model-space bone matrices at a time.
+// Poses of an imported clip for the import's own measurements and edits, sampled by the demo's
+// own animation runtime so they are the poses the demo will show.
 #include <vector>
 
 #include <Assets/Formats.h>
@@ -8,12 +8,11 @@
 
 namespace CharacterImport {
 
-Math::Vector3 SampleChannel(const std::vector<Assets::Vector3Key>& keys, float time, const Math::Vector3& otherwise);
-Math::Quaternion SampleChannel(const std::vector<Assets::RotationKey>& keys, float time,
-                               const Math::Quaternion& otherwise);
+// One bone's local pose from its track at `time`; channels without keys keep `bind`.
+Math::VQS SampleTrack(const Assets::BoneTrack& track, float time, const Math::VQS& bind);
 
-// Model-space bone matrices of `clip` at `time`; bones without a track keep their bind pose.
-std::vector<Math::Matrix4> ModelPose(const Assets::SkeletonData& skeleton, const std::vector<Assets::BoneTrack>& tracks,
+// Model-space bone matrices of a clip at `time`; bones without a track keep their bind pose.
+std::vector<Math::Matrix4> ModelPose(const Assets::SkeletonData& skeleton, const Assets::AnimationData& clip,
                                      float time);
 
 // Model-space bone matrices of the bind pose.
