@@ -4,11 +4,22 @@
 #include <cmath>
 #include <cstdio>
 
-#include "Similarity.h"
 
 namespace CharacterImport {
 
 namespace {
+
+// outer after inner.
+Similarity Compose(const Similarity& outer, const Similarity& inner)
+{
+    return {outer.translation + Math::Rotate(outer.rotation, inner.translation * outer.scale),
+            outer.rotation * inner.rotation, outer.scale * inner.scale};
+}
+
+Math::Matrix4 ToMatrix(const Similarity& s)
+{
+    return Math::Matrix4::TRS(s.translation, s.rotation, Math::Vector3::one * s.scale);
+}
 
 Math::Quaternion FacingToPlusZ(Facing facing)
 {

@@ -1,8 +1,7 @@
 #pragma once
 // Locomotion measures and edits of imported clips: horizontal root motion taken out (the demo
 // moves the body along its path itself) and the stride the feet take in one cycle.
-#include "Character.h"
-#include "ClipChoice.h"
+#include <Assets/Formats.h>
 
 namespace CharacterImport {
 

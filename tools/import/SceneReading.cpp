@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 #include <set>
+#include <utility>
 
 #include <assimp/Importer.hpp>
 #include <assimp/postprocess.h>
@@ -362,15 +363,19 @@ bool FiniteKeys(const Assets::BoneTrack& track)
     return true;
 }
 
-float LastKeyTime(const Assets::BoneTrack& track)
+// The first and last key times over a track's channels.
+std::pair<float, float> KeySpan(const Assets::BoneTrack& track)
 {
-    float last = 0.0f;
-    for (float t : {track.translations.empty() ? 0.0f : track.translations.back().time,
-                    track.rotations.empty() ? 0.0f : track.rotations.back().time,
-                    track.scales.empty() ? 0.0f : track.scales.back().time}) {
-        last = std::max(last, t);
-    }
-    return last;
+    std::pair<float, float> span{INFINITY, -INFINITY};
+    auto widen = [&span](const auto& keys) {
+        if (!keys.empty()) {
+            span = {std::min(span.first, keys.front().time), std::max(span.second, keys.back().time)};
+        }
+    };
+    widen(track.translations);
+    widen(track.rotations);
+    widen(track.scales);
+    return span;
 }
 
 template <typename Key>
@@ -387,10 +392,7 @@ void RepairLateKeys(SourceAnimation& source, float lastKey, std::vector<std::str
 {
     float firstKey = lastKey;
     for (const Assets::BoneTrack& track : source.tracks) {
-        for (const auto* keys : {&track.translations, &track.scales}) {
-            if (!keys->empty()) firstKey = std::min(firstKey, keys->front().time);
-        }
-        if (!track.rotations.empty()) firstKey = std::min(firstKey, track.rotations.front().time);
+        firstKey = std::min(firstKey, KeySpan(track).first);
     }
     const float late = lastKey - static_cast<float>(source.durationTicks);
     std::string repair;
@@ -408,16 +410,6 @@ void RepairLateKeys(SourceAnimation& source, float lastKey, std::vector<std::str
     notes.push_back("animation '" + source.name + "': a key one frame past its stated end (tick " +
                     std::to_string(static_cast<int>(lastKey)) + " of " +
                     std::to_string(static_cast<int>(source.durationTicks)) + "); " + repair);
-}
-
-float FirstKeyTime(const Assets::BoneTrack& track)
-{
-    float first = 0.0f;
-    for (const auto* keys : {&track.translations, &track.scales}) {
-        if (!keys->empty()) first = std::min(first, keys->front().time);
-    }
-    if (!track.rotations.empty()) first = std::min(first, track.rotations.front().time);
-    return first;
 }
 
 void ReadAnimations(const aiScene* scene, const std::map<std::string, int>& boneIndex, Character& character)
@@ -455,10 +447,11 @@ void ReadAnimations(const aiScene* scene, const std::map<std::string, int>& bone
             if (!FiniteKeys(track)) {
                 throw ImportError("NaN in the keys of " + where);
             }
-            if (FirstKeyTime(track) < 0.0f) {
+            const std::pair<float, float> span = KeySpan(track);
+            if (span.first < 0.0f) {
                 throw ImportError("keys outside the stated duration: " + where + " has a key before 0");
             }
-            lastKey = std::max(lastKey, LastKeyTime(track));
+            lastKey = std::max(lastKey, span.second);
             source.tracks.push_back(track);
         }
         if (source.tracks.empty()) {

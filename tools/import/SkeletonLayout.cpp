@@ -197,9 +197,9 @@ void Reorder(Character& character, const std::vector<int>& newToOld)
 
 }  // namespace
 
-std::string LayOutForWeapon(Character& character, const std::string& handName)
+std::string LayOutForWeapon(Character& character, const std::string& handOption)
 {
-    int hand = FindHand(character, handName);
+    int hand = FindHand(character, handOption);
     const std::string simple = Simplified(character.skeleton.bones[static_cast<std::size_t>(hand)].name);
     if (!HasChildren(character.skeleton, hand) && simple.find("hand") == std::string::npos) {
         character.socketOf = character.skeleton.bones[static_cast<std::size_t>(hand)].name;
@@ -208,8 +208,12 @@ std::string LayOutForWeapon(Character& character, const std::string& handName)
         character.notes.push_back("'" + character.socketOf + "' has no hand of its own: the weapon hangs on '" +
                                   character.skeleton.bones.back().name + "' at the far end of its geometry");
     }
+    const std::string handName = character.skeleton.bones[static_cast<std::size_t>(hand)].name;
     if (hand != kHandBone) {
         Reorder(character, HandOrder(character.skeleton, hand));
+    }
+    if (character.skeleton.bones[kHandBone].name != handName) {
+        throw ImportError("'" + handName + "' has more than " + std::to_string(kHandBone) + " bones above it");
     }
     if (static_cast<int>(character.skeleton.bones.size()) > kMaxBones) {
         throw ImportError("too many bones: " + std::to_string(character.skeleton.bones.size()) + " (at most " +
