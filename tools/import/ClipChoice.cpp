@@ -34,10 +34,18 @@ const SourceAnimation* FindNamed(const Character& character, const std::string& 
     for (const SourceAnimation& animation : character.animations) {
         if (animation.name == name) return &animation;
     }
+    // Then by letters and digits alone, allowing a prefix ("Warrior_Attack_1" for "Attack1"); the
+    // shortest such name wins, so "Damage" is not taken for "Critical_Damage".
+    const std::string wanted = Simplified(name);
+    const SourceAnimation* best = nullptr;
     for (const SourceAnimation& animation : character.animations) {
-        if (Simplified(animation.name) == Simplified(name)) return &animation;
+        const std::string simple = Simplified(animation.name);
+        if (simple.size() >= wanted.size() && simple.compare(simple.size() - wanted.size(), wanted.size(), wanted) == 0 &&
+            (best == nullptr || simple.size() < Simplified(best->name).size())) {
+            best = &animation;
+        }
     }
-    return nullptr;
+    return best;
 }
 
 // An animation's name, or FROM-TO in the ticks of the first timeline.
