@@ -3,7 +3,9 @@
 // into it, nothing left beside it).
 #include <sys/wait.h>
 
-#include <cstdio>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>

@@ -174,8 +174,22 @@ std::vector<const aiNode*> BoneOrder(const aiScene* scene, const aiMesh* first, 
     return order;
 }
 
-// Bind poses come from the skin's inverse binds where a bone has one (a file's node transforms
-// may hold some other pose), from the node transforms elsewhere.
+// True when two affine transforms agree to within float rounding at their scale.
+bool Agree(const aiMatrix4x4& a, const aiMatrix4x4& b)
+{
+    const float* x = &a.a1;
+    const float* y = &b.a1;
+    const float size = 1.0f + std::fabs(b.a4) + std::fabs(b.b4) + std::fabs(b.c4);
+    for (int i = 0; i < 16; ++i) {
+        if (std::fabs(x[i] - y[i]) > 1e-3f * (i % 4 == 3 ? size : 1.0f)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Bind poses come from the skin's inverse binds where a bone has one and the file's node
+// transforms hold some other pose; otherwise from the node transforms as written.
 void ReadSkeleton(const aiScene* scene, const std::vector<const aiMesh*>& meshes, Character& character,
                   std::map<std::string, int>& boneIndex)
 {
@@ -199,10 +213,18 @@ void ReadSkeleton(const aiScene* scene, const std::vector<const aiMesh*>& meshes
                                          : node->mParent != nullptr ? GlobalTransform(node->mParent)
                                                                     : aiMatrix4x4();
         const auto offset = offsets.find(bone.name);
-        const aiMatrix4x4 global = offset != offsets.end() ? aiMatrix4x4(offset->second).Inverse()
-                                                           : parentGlobal * node->mTransformation;
-        bone.bindPose = ToPose(aiMatrix4x4(parentGlobal).Inverse() * global);
+        const aiMatrix4x4 fromNodes = parentGlobal * node->mTransformation;
+        aiMatrix4x4 global = fromNodes;
+        bone.bindPose = ToPose(node->mTransformation);
         bone.inverseBind = ToMatrix(aiMatrix4x4(global).Inverse());
+        if (offset != offsets.end()) {
+            global = aiMatrix4x4(offset->second).Inverse();
+            bone.inverseBind = ToMatrix(offset->second);
+            // The node's own transform, exact as written, when it is the skin's bind pose.
+            if (!Agree(fromNodes, global)) {
+                bone.bindPose = ToPose(aiMatrix4x4(parentGlobal).Inverse() * global);
+            }
+        }
         if (!Finite(ToMatrix(global)) || !Finite(bone.inverseBind)) {
             throw ImportError("NaN in the transform of bone '" + bone.name + "'");
         }
