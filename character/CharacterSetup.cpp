@@ -2,11 +2,11 @@
 // variables, the fixed loop it walks and its place at the start of that loop.
 #include <array>
 
+#include <Assets/ResourcePaths.h>
 #include <RenderInterface/Renderer.h>
 
 #include "character/PathCharacter.h"
 #include "character/Selectors.h"
-#include "character/WarriorResources.h"
 
 namespace {
 
@@ -31,13 +31,13 @@ void PathCharacter::Init(RenderInterface::Renderer* newRenderer, TwBar* bar)
 {
     renderer = newRenderer;
 
-    static_assert(WarriorClipFiles.size() == ClipCount, "every clip on the selector is registered");
-    for (const ResourceFile& clip : WarriorClipFiles) {
+    static_assert(Assets::kClipFiles.size() == ClipCount, "one clip file per selector entry");
+    for (const Assets::ResourceFile& clip : Assets::kClipFiles) {
         renderer->RegisterAnimation(clip.path, clip.name);
     }
-    renderer->RegisterSkeleton(WarriorSkeletonFile.path, WarriorSkeletonFile.name);
-    renderer->RegisterModel(".\\resources\\models\\Warrior_Skeleton2.mesh", "Human");
-    renderer->RegisterModel(WarriorMeshFile.path, WarriorMeshFile.name);
+    renderer->RegisterSkeleton(Assets::kSkeletonFile.path, Assets::kSkeletonFile.name);
+    renderer->RegisterModel(Assets::kHumanMeshFile.path, Assets::kHumanMeshFile.name);
+    renderer->RegisterModel(Assets::kPlayerMeshFile.path, Assets::kPlayerMeshFile.name);
 
     playerModel = new RenderInterface::AnimationModel();
     renderer->Register(playerModel);

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
+#include <Assets/ResourcePaths.h>
 #include <RenderInterface/Renderer.h>
 
 #include "character/Selectors.h"
-#include "character/WarriorResources.h"
 
 namespace {
 
@@ -67,12 +67,13 @@ void AnimationDemo::Init(RenderInterface::Renderer* newRenderer, float width, fl
 
 void AnimationDemo::RegisterSceneResources(RenderInterface::Renderer* target)
 {
-    target->RegisterTexture(".\\resources\\textures\\CubeMap.dds", "CubeMap");
-    target->RegisterTexture(".\\resources\\textures\\CitySkybox.dds", "CubeMap2");
-    for (const ResourceFile& weapon : WeaponFiles) {
-        target->RegisterModel(weapon.path, weapon.name);
+    for (const Assets::ResourceFile& sky : {Assets::kDaySkyFile, Assets::kCitySkyFile}) {
+        target->RegisterTexture(sky.path, sky.name);
     }
-    target->RegisterModel(".\\resources\\models\\default\\Cube.mesh", "floor");
+    for (const Assets::ResourceFile& model :
+         {Assets::kSwordFile, Assets::kShieldFile, Assets::kGunFile, Assets::kFloorFile}) {
+        target->RegisterModel(model.path, model.name);
+    }
 }
 
 void AnimationDemo::Update()

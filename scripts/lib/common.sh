@@ -10,7 +10,7 @@ VANTOR_PACKAGES=(
   googletest libgtest-dev libbenchmark-dev libglm-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
-  libassimp-dev libtinygltf-dev
+  libassimp-dev libtinygltf-dev libstb-dev
   assimp-testmodels minetest-data
 )
 # node runs the glTF validator; Debian's nodejs and npm come in only where no node is installed.

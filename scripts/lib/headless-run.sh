@@ -3,16 +3,18 @@
 # under Xvfb when the machine has no display of its own): a few screenshots and an animated GIF
 # of the warrior walking go to <build>/screenshots/, then Escape ends the demo. Prints where the
 # pictures are and the demo's exit code, and exits with that code.
-# Usage: headless-run.sh <build directory holding vantor and resources/>
+# Usage: headless-run.sh <build directory holding vantor> [<directory holding resources/ to run in>]
+# The pictures go to screenshots/ in the directory the demo runs in (the build directory by default).
 set -uo pipefail
-build=$1
-shots=$build/screenshots
+build=$(cd "$1" && pwd)
+workdir=$(cd "${2:-$build}" && pwd)
+shots=$workdir/screenshots
 frames=$shots/walk-frames
 rm -rf "$shots"
 mkdir -p "$frames"
-cd "$build" || exit 1
+cd "$workdir" || exit 1
 
-./vantor &
+"$build/vantor" &
 pid=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vantor v0\.0$' 2>/dev/null | head -n 1)
 if [ -z "$window" ]; then

@@ -11,7 +11,7 @@
 #include <string>
 
 #include <Assets/Formats.h>
-#include <character/WarriorResources.h>
+#include <Assets/ResourcePaths.h>
 
 namespace {
 
@@ -78,7 +78,7 @@ void ExpectKeys(const AssimpKey* actual, unsigned count, const std::vector<Key>&
 // The skeleton: every bone a node of its name under its parent, its bind pose as the node's
 // transform, joints in bone order with the inverse bind matrices (transposed correctly).
 TEST(ExportedWarrior, SkeletonKeepsNamesParentsBindPoseAndJointOrder) {
-    const auto skeleton = Read(WarriorSkeletonFile.path, Assets::ReadSkeleton);
+    const auto skeleton = Read(Assets::kSkeletonFile.path, Assets::ReadSkeleton);
     Assimp::Importer importer;
     const aiScene* scene = Import(importer);
     ASSERT_TRUE(scene);
@@ -113,12 +113,12 @@ TEST(ExportedWarrior, AnimationsKeepNamesDurationsAndEveryKey) {
     Assimp::Importer importer;
     const aiScene* scene = Import(importer);
     ASSERT_TRUE(scene);
-    ASSERT_EQ(scene->mNumAnimations, WarriorClipFiles.size());
-    const auto skeleton = Read(WarriorSkeletonFile.path, Assets::ReadSkeleton);
-    for (std::size_t c = 0; c < WarriorClipFiles.size(); ++c) {
-        const auto clip = Read(WarriorClipFiles[c].path, Assets::ReadAnimation);
+    ASSERT_EQ(scene->mNumAnimations, Assets::kClipFiles.size());
+    const auto skeleton = Read(Assets::kSkeletonFile.path, Assets::ReadSkeleton);
+    for (std::size_t c = 0; c < Assets::kClipFiles.size(); ++c) {
+        const auto clip = Read(Assets::kClipFiles[c].path, Assets::ReadAnimation);
         const aiAnimation* animation = scene->mAnimations[c];
-        const std::string name = WarriorClipFiles[c].name;
+        const std::string name = Assets::kClipFiles[c].name;
         EXPECT_EQ(animation->mName.C_Str(), name);
         const double rate = animation->mTicksPerSecond;
         EXPECT_NEAR(animation->mDuration / rate, clip.duration / kClipUnitsPerSecond, 1e-4) << name;
@@ -140,8 +140,8 @@ TEST(ExportedWarrior, AnimationsKeepNamesDurationsAndEveryKey) {
 // The warrior's mesh with its colours decoded from sRGB, and in each scene one weapon held at
 // the demo's grip: the hand's bind matrix, then translate(9.75, 2.8, 6.305), then the weapon.
 TEST(ExportedWarrior, MeshesAreTheDemosWithEachWeaponAtTheGrip) {
-    const auto body = Read(WarriorMeshFile.path, Assets::ReadMesh);
-    for (int s = 0; s < static_cast<int>(WeaponFiles.size()); ++s) {
+    const auto body = Read(Assets::kPlayerMeshFile.path, Assets::ReadMesh);
+    for (int s = 0; s < static_cast<int>(Assets::kWeaponFiles.size()); ++s) {
         Assimp::Importer importer;
         const aiScene* scene = Import(importer, s);
         ASSERT_TRUE(scene);
@@ -156,8 +156,8 @@ TEST(ExportedWarrior, MeshesAreTheDemosWithEachWeaponAtTheGrip) {
             EXPECT_NEAR(warrior->mColors[0][v].r, linear, 1e-5) << "vertex " << v;
         }
 
-        const auto weapon = Read(WeaponFiles[s].path, Assets::ReadMesh);
-        const aiMesh* held = FindMesh(scene, WeaponFiles[s].name);
+        const auto weapon = Read(Assets::kWeaponFiles[s].path, Assets::ReadMesh);
+        const aiMesh* held = FindMesh(scene, Assets::kWeaponFiles[s].name);
         ASSERT_TRUE(held);
         ASSERT_EQ(held->mNumVertices, weapon.vertices.size());
         EXPECT_EQ(held->mNumFaces, weapon.indices.size() / 3);
@@ -175,7 +175,7 @@ TEST(ExportedWarrior, MeshesAreTheDemosWithEachWeaponAtTheGrip) {
         EXPECT_EQ(hand->mNumWeights, weapon.vertices.size());
         for (std::size_t v = 0; v < weapon.vertices.size(); ++v) {
             ExpectNear(hand->mOffsetMatrix * held->mVertices[v],
-                       weapon.vertices[v].position + Math::Vector3(9.75f, 2.8f, 6.305f), 1e-3f, WeaponFiles[s].name);
+                       weapon.vertices[v].position + Math::Vector3(9.75f, 2.8f, 6.305f), 1e-3f, Assets::kWeaponFiles[s].name);
         }
     }
 }

@@ -399,26 +399,26 @@ Assets::AnimationData Skill5() {
 
 std::vector<NamedClip> BuildActionClips() {
     std::vector<NamedClip> clips;
-    clips.push_back({"Warrior_Attack_1.anim", Attack1()});
-    clips.push_back({"Warrior_Attack_2.anim", Attack2()});
-    clips.push_back({"Warrior_Attack_3.anim", Attack3()});
-    clips.push_back({"Warrior_Die.anim", Die()});
-    clips.push_back({"Warrior_Guard.anim", Guard()});
-    clips.push_back({"Warrior_Critical_Damage.anim", CriticalDamage()});
-    clips.push_back({"Warrior_Damage.anim", Damage()});
-    clips.push_back({"Warrior_Skill_1.anim", Skill1()});
-    clips.push_back({"Warrior_Skill_2.anim", Skill2()});
-    clips.push_back({"Warrior_Skill_3.anim", Skill3()});
-    clips.push_back({"Warrior_Skill_4.anim", Skill4()});
-    clips.push_back({"Warrior_Skill_5.anim", Skill5()});
-    clips.push_back({"Warrior_Stand.anim", Stand()});
+    clips.push_back({"Attack1", Attack1()});
+    clips.push_back({"Attack2", Attack2()});
+    clips.push_back({"Attack3", Attack3()});
+    clips.push_back({"Die", Die()});
+    clips.push_back({"Guard", Guard()});
+    clips.push_back({"Critical_Damage", CriticalDamage()});
+    clips.push_back({"Damage", Damage()});
+    clips.push_back({"Skill1", Skill1()});
+    clips.push_back({"Skill2", Skill2()});
+    clips.push_back({"Skill3", Skill3()});
+    clips.push_back({"Skill4", Skill4()});
+    clips.push_back({"Skill5", Skill5()});
+    clips.push_back({"Stand", Stand()});
     return clips;
 }
 
 std::vector<NamedClip> BuildAllClips() {
     std::vector<NamedClip> clips = BuildActionClips();
-    clips.push_back({"Warrior_Walk.anim", BuildWalkClip()});
-    clips.push_back({"Warrior_Run.anim", BuildRunClip()});
+    clips.push_back({"Walk", BuildWalkClip()});
+    clips.push_back({"Run", BuildRunClip()});
     return clips;
 }
 

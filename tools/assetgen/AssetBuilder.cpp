@@ -1,7 +1,10 @@
 #include "AssetBuilder.h"
 
 #include <filesystem>
+#include <stdexcept>
 #include <system_error>
+
+#include <Assets/ResourcePaths.h>
 
 #include "Clips.h"
 #include "Floor.h"
@@ -13,20 +16,30 @@
 namespace AssetGen {
 
 std::vector<AssetFile> BuildAllAssets() {
+    using Assets::RelativeResourcePath;
     std::vector<AssetFile> files;
-    files.push_back({"resources/textures/CubeMap.dds", Assets::WriteCubeMapDds(BuildDaySky())});
-    files.push_back({"resources/textures/CitySkybox.dds", Assets::WriteCubeMapDds(BuildDuskCitySky())});
-    files.push_back({"resources/models/Sword.mesh", Assets::WriteMesh(BuildSwordMesh())});
-    files.push_back({"resources/models/Shield.mesh", Assets::WriteMesh(BuildShieldMesh())});
-    files.push_back({"resources/models/Cerberus.mesh", Assets::WriteMesh(BuildRevolverMesh())});
-    files.push_back({"resources/models/default/Cube.mesh", Assets::WriteMesh(BuildFloorCube())});
-    files.push_back({"resources/models/Warrior_Skeleton.mesh", Assets::WriteMesh(BuildWarriorMesh())});
-    files.push_back({"resources/models/Warrior_Skeleton2.mesh", Assets::WriteMesh(BuildHumanMesh())});
-    files.push_back({"resources/skeletons/Warrior_Skeleton.ske", Assets::WriteSkeleton(BuildWarriorSkeleton())});
+    files.push_back({RelativeResourcePath(Assets::kDaySkyFile), Assets::WriteCubeMapDds(BuildDaySky())});
+    files.push_back({RelativeResourcePath(Assets::kCitySkyFile), Assets::WriteCubeMapDds(BuildDuskCitySky())});
+    files.push_back({RelativeResourcePath(Assets::kSwordFile), Assets::WriteMesh(BuildSwordMesh())});
+    files.push_back({RelativeResourcePath(Assets::kShieldFile), Assets::WriteMesh(BuildShieldMesh())});
+    files.push_back({RelativeResourcePath(Assets::kGunFile), Assets::WriteMesh(BuildRevolverMesh())});
+    files.push_back({RelativeResourcePath(Assets::kFloorFile), Assets::WriteMesh(BuildFloorCube())});
+    files.push_back({RelativeResourcePath(Assets::kPlayerMeshFile), Assets::WriteMesh(BuildWarriorMesh())});
+    files.push_back({RelativeResourcePath(Assets::kHumanMeshFile), Assets::WriteMesh(BuildHumanMesh())});
+    files.push_back({RelativeResourcePath(Assets::kSkeletonFile), Assets::WriteSkeleton(BuildWarriorSkeleton())});
     for (const NamedClip& clip : BuildAllClips()) {
-        files.push_back({"resources/animations/" + clip.fileName, Assets::WriteAnimation(clip.clip)});
+        files.push_back({ClipPath(clip.name), Assets::WriteAnimation(clip.clip)});
     }
     return files;
+}
+
+std::string ClipPath(const std::string& name) {
+    for (const Assets::ResourceFile& file : Assets::kClipFiles) {
+        if (name == file.name) {
+            return Assets::RelativeResourcePath(file);
+        }
+    }
+    throw std::logic_error("no resource path for the clip " + name);
 }
 
 bool WriteAllAssets(const std::string& outputDirectory, std::string& error) {

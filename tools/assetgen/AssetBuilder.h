@@ -15,6 +15,9 @@ struct AssetFile {
 
 std::vector<AssetFile> BuildAllAssets();
 
+// Where the clip the app registers as `name` lives, relative to the output directory.
+std::string ClipPath(const std::string& name);
+
 // Builds everything and writes it below `outputDirectory`, creating directories as needed.
 // On failure returns false with the path and the reason in `error`.
 bool WriteAllAssets(const std::string& outputDirectory, std::string& error);

@@ -13,7 +13,7 @@ namespace AssetGen {
 constexpr float kTravelPerClipUnit = (1.0f / 0.3f) / 0.007f;
 
 struct NamedClip {
-    std::string fileName;  // e.g. "Warrior_Walk.anim"
+    std::string name;  // the name the app registers it under, e.g. "Walk"
     Assets::AnimationData clip;
 };
 

@@ -1,5 +1,8 @@
 #include "Stage.h"
 
+#include <vector>
+
+#include <Assets/ResourcePaths.h>
 #include <HandGrip.h>
 
 namespace ContactSheet {
@@ -11,40 +14,27 @@ using RenderInterface::ResourceResult;
 
 namespace {
 
-constexpr const char* kSkeleton = "PlayerSkeleton";
+constexpr const char* kSkeleton = Assets::kSkeletonFile.name;
 
 // Every file the app registers, with the name it registers it under.
 struct Registration {
     enum Kind { Texture, Model, Skeleton, Clip } kind;
-    const char* path;
-    const char* name;
+    Assets::ResourceFile file;
 };
-const Registration kRegistrations[] = {
-    {Registration::Texture, "resources/textures/CubeMap.dds", "CubeMap"},
-    {Registration::Texture, "resources/textures/CitySkybox.dds", "CubeMap2"},
-    {Registration::Model, "resources/models/Sword.mesh", "Sword"},
-    {Registration::Model, "resources/models/Shield.mesh", "Shield"},
-    {Registration::Model, "resources/models/Cerberus.mesh", "Gun"},
-    {Registration::Model, "resources/models/default/Cube.mesh", "floor"},
-    {Registration::Model, "resources/models/Warrior_Skeleton2.mesh", "Human"},
-    {Registration::Model, "resources/models/Warrior_Skeleton.mesh", "Player"},
-    {Registration::Skeleton, "resources/skeletons/Warrior_Skeleton.ske", kSkeleton},
-    {Registration::Clip, "resources/animations/Warrior_Attack_1.anim", "Attack1"},
-    {Registration::Clip, "resources/animations/Warrior_Attack_2.anim", "Attack2"},
-    {Registration::Clip, "resources/animations/Warrior_Attack_3.anim", "Attack3"},
-    {Registration::Clip, "resources/animations/Warrior_Die.anim", "Die"},
-    {Registration::Clip, "resources/animations/Warrior_Guard.anim", "Guard"},
-    {Registration::Clip, "resources/animations/Warrior_Critical_Damage.anim", "Critical_Damage"},
-    {Registration::Clip, "resources/animations/Warrior_Damage.anim", "Damage"},
-    {Registration::Clip, "resources/animations/Warrior_Skill_1.anim", "Skill1"},
-    {Registration::Clip, "resources/animations/Warrior_Skill_2.anim", "Skill2"},
-    {Registration::Clip, "resources/animations/Warrior_Skill_3.anim", "Skill3"},
-    {Registration::Clip, "resources/animations/Warrior_Skill_4.anim", "Skill4"},
-    {Registration::Clip, "resources/animations/Warrior_Skill_5.anim", "Skill5"},
-    {Registration::Clip, "resources/animations/Warrior_Stand.anim", "Stand"},
-    {Registration::Clip, "resources/animations/Warrior_Walk.anim", "Walk"},
-    {Registration::Clip, "resources/animations/Warrior_Run.anim", "Run"},
-};
+
+std::vector<Registration> Registrations() {
+    std::vector<Registration> all = {
+        {Registration::Texture, Assets::kDaySkyFile},    {Registration::Texture, Assets::kCitySkyFile},
+        {Registration::Model, Assets::kSwordFile},       {Registration::Model, Assets::kShieldFile},
+        {Registration::Model, Assets::kGunFile},         {Registration::Model, Assets::kFloorFile},
+        {Registration::Model, Assets::kHumanMeshFile},   {Registration::Model, Assets::kPlayerMeshFile},
+        {Registration::Skeleton, Assets::kSkeletonFile},
+    };
+    for (const Assets::ResourceFile& clip : Assets::kClipFiles) {
+        all.push_back({Registration::Clip, clip});
+    }
+    return all;
+}
 
 }  // namespace
 
@@ -67,21 +57,21 @@ Stage::~Stage() {
 }
 
 bool Stage::LoadResources(const std::string& root, std::string& error) {
-    for (const Registration& entry : kRegistrations) {
-        const std::string path = root + "/" + entry.path;
+    for (const Registration& entry : Registrations()) {
+        const std::string path = root + "/" + Assets::RelativeResourcePath(entry.file);
         ResourceResult result = ResourceResult::BadName;
         switch (entry.kind) {
             case Registration::Texture:
-                result = renderer.RegisterTexture(path.c_str(), entry.name);
+                result = renderer.RegisterTexture(path.c_str(), entry.file.name);
                 break;
             case Registration::Model:
-                result = renderer.RegisterModel(path.c_str(), entry.name);
+                result = renderer.RegisterModel(path.c_str(), entry.file.name);
                 break;
             case Registration::Skeleton:
-                result = renderer.RegisterSkeleton(path.c_str(), entry.name);
+                result = renderer.RegisterSkeleton(path.c_str(), entry.file.name);
                 break;
             case Registration::Clip:
-                result = renderer.RegisterAnimation(path.c_str(), entry.name);
+                result = renderer.RegisterAnimation(path.c_str(), entry.file.name);
                 break;
         }
         if (result != ResourceResult::Loaded) {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include <character/WarriorResources.h>
+#include <Assets/ResourcePaths.h>
 
 namespace WarriorExport {
 
@@ -74,19 +74,19 @@ bool CheckBones(const Assets::MeshData& mesh, std::size_t boneCount, std::string
 }  // namespace
 
 bool ReadWarriorSource(const std::string& demoFolder, WarriorSource& out, std::string& error) {
-    if (!ReadResource(demoFolder, WarriorSkeletonFile.path, Assets::ReadSkeleton, out.skeleton, error) ||
-        !ReadResource(demoFolder, WarriorMeshFile.path, Assets::ReadMesh, out.body, error)) {
+    if (!ReadResource(demoFolder, Assets::kSkeletonFile.path, Assets::ReadSkeleton, out.skeleton, error) ||
+        !ReadResource(demoFolder, Assets::kPlayerMeshFile.path, Assets::ReadMesh, out.body, error)) {
         return false;
     }
     std::string reason;
     if (!out.body.skinned) {
-        return Refuse(demoFolder, WarriorMeshFile.path, "the warrior's mesh is not skinned", error);
+        return Refuse(demoFolder, Assets::kPlayerMeshFile.path, "the warrior's mesh is not skinned", error);
     }
     if (!CheckBones(out.body, out.skeleton.bones.size(), reason)) {
-        return Refuse(demoFolder, WarriorMeshFile.path, reason, error);
+        return Refuse(demoFolder, Assets::kPlayerMeshFile.path, reason, error);
     }
     out.clips.clear();
-    for (const ResourceFile& file : WarriorClipFiles) {
+    for (const Assets::ResourceFile& file : Assets::kClipFiles) {
         out.clips.push_back({file.name, {}});
         if (!ReadResource(demoFolder, file.path, Assets::ReadAnimation, out.clips.back().clip, error)) {
             return false;
@@ -96,7 +96,7 @@ bool ReadWarriorSource(const std::string& demoFolder, WarriorSource& out, std::s
         }
     }
     out.weapons.clear();
-    for (const ResourceFile& file : WeaponFiles) {
+    for (const Assets::ResourceFile& file : Assets::kWeaponFiles) {
         out.weapons.push_back({file.name, {}});
         if (!ReadResource(demoFolder, file.path, Assets::ReadMesh, out.weapons.back().mesh, error)) {
             return false;

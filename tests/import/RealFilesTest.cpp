@@ -1,0 +1,153 @@
+// Property: a real character nobody on this project made imports into files the demo's contract
+// accepts, read back through the format readers: the weapon's bone at 36, at most 256 bones
+// parents first, every triangle Assimp sees, about 180 units tall on y = 0, at most four weights
+// summing to 1, fifteen clips with Walk lasting exactly the asked frames, and a socket at the far
+// end of an arm that has no hand. Also: the stride measure on a walk of known speed.
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+#include <assimp/Importer.hpp>
+#include <assimp/postprocess.h>
+#include <assimp/scene.h>
+#include <gtest/gtest.h>
+
+#include <Assets/ClipTime.h>
+#include <Assets/Formats.h>
+#include <Assets/ResourcePaths.h>
+
+#include "CharacterImport.h"
+#include "Gait.h"
+
+namespace {
+
+struct RealFile {
+    const char* label;
+    const char* path;
+    const char* hand;
+    const char* walk;
+    double walkSeconds;  // from the file's own timing: frames / frames per second
+};
+
+const RealFile kFiles[] = {
+    {"SimpleSkinGltf", "/usr/share/assimp/models/glTF2/simple_skin/simple_skin.gltf", "nodes[2]", "", 5.5},
+    {"AnimationWithSkeletonFbx", "/usr/share/assimp/models/FBX/animation_with_skeleton.fbx", "Bone.006", "",
+     20.0 / 24.0},
+    {"MinetestB3d", IMPORT_MINETEST, "Arm_Right", "168-187", 19.0 / 60.0},
+};
+
+template <typename Data, typename Read>
+Data ReadBack(const std::filesystem::path& folder, const Assets::ResourceFile& file, Read read)
+{
+    Assets::Bytes bytes;
+    std::string error;
+    Data data;
+    const std::string path = (folder / Assets::RelativeResourcePath(file)).string();
+    EXPECT_TRUE(Assets::ReadFileBytes(path, bytes, error) && read(bytes, data, error)) << path << ": " << error;
+    return data;
+}
+
+// Triangles of the skinned meshes as Assimp itself reports them.
+std::size_t AssimpTriangles(const char* path)
+{
+    Assimp::Importer importer;
+    const aiScene* scene = importer.ReadFile(path, aiProcess_Triangulate);
+    std::size_t triangles = 0;
+    for (unsigned m = 0; scene != nullptr && m < scene->mNumMeshes; ++m) {
+        if (scene->mMeshes[m]->HasBones()) {
+            triangles += scene->mMeshes[m]->mNumFaces;
+        }
+    }
+    return triangles;
+}
+
+class RealFileImport : public ::testing::TestWithParam<RealFile> {};
+
+TEST_P(RealFileImport, MeetsTheDemosContract)
+{
+    const RealFile& file = GetParam();
+    const std::filesystem::path folder = std::filesystem::path(IMPORT_WORK_DIR) / file.label;
+    CharacterImport::ImportOptions options;
+    options.input = file.path;
+    options.hand = file.hand;
+    options.walk = file.walk;
+    options.out = (folder / "resources").string();
+    ASSERT_NO_THROW(CharacterImport::Import(options));
+
+    const auto skeleton = ReadBack<Assets::SkeletonData>(folder, Assets::kSkeletonFile, Assets::ReadSkeleton);
+    const auto mesh = ReadBack<Assets::MeshData>(folder, Assets::kPlayerMeshFile, Assets::ReadMesh);
+    const std::size_t bones = skeleton.bones.size();
+    ASSERT_GE(bones, 37u);
+    ASSERT_LE(bones, 256u);
+    std::vector<Math::Matrix4> model(bones);
+    for (std::size_t b = 0; b < bones; ++b) {
+        const int parent = skeleton.bones[b].parent;
+        ASSERT_LT(parent, static_cast<int>(b)) << "bones must come after their parents";
+        model[b] = parent < 0 ? Math::ToMatrix4(skeleton.bones[b].bindPose)
+                              : model[static_cast<std::size_t>(parent)] * Math::ToMatrix4(skeleton.bones[b].bindPose);
+    }
+    // The weapon's bone is a socket on the named arm, and its inverse bind matches its bind pose.
+    const Assets::BoneData& socket = skeleton.bones[36];
+    ASSERT_GE(socket.parent, 0);
+    EXPECT_EQ(skeleton.bones[static_cast<std::size_t>(socket.parent)].name, file.hand);
+    const Math::Matrix4 roundTrip = model[36] * socket.inverseBind;
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_NEAR(roundTrip[i], Math::Matrix4::identity[i], 1e-3f);
+    }
+
+    EXPECT_EQ(mesh.indices.size() / 3, AssimpTriangles(file.path));
+    float low = INFINITY, high = -INFINITY, armReach = 0.0f;
+    const Math::Vector3 armOrigin = model[static_cast<std::size_t>(socket.parent)].Column(3);
+    for (const Assets::MeshVertex& vertex : mesh.vertices) {
+        low = std::min(low, vertex.position.y);
+        high = std::max(high, vertex.position.y);
+        float sum = 0.0f;
+        for (int i = 0; i < 4; ++i) {
+            sum += vertex.boneWeights[i];
+            EXPECT_TRUE(vertex.boneWeights[i] == 0.0f || vertex.boneIndices[i] < bones);
+        }
+        EXPECT_NEAR(sum, 1.0f, 1e-4f);
+        if (vertex.boneIndices[0] == socket.parent && vertex.boneWeights[0] > 0.0f) {
+            armReach = std::max(armReach, Math::Length(vertex.position - armOrigin));
+        }
+    }
+    EXPECT_GE(high - low, 150.0f);
+    EXPECT_LE(high - low, 210.0f);
+    EXPECT_NEAR(low, 0.0f, 1.0f) << "feet on the floor";
+    // The grip, where the demo puts the weapon, sits at the far end of the arm.
+    const Math::Vector3 grip = Math::TransformPoint(model[36], Math::Vector3(9.75f, 2.8f, 6.305f));
+    EXPECT_GT(Math::Length(grip - armOrigin), 0.75f * armReach);
+    EXPECT_LT(Math::Length(grip - armOrigin), 1.05f * armReach);
+
+    for (const Assets::ResourceFile& clipFile : Assets::kClipFiles) {
+        const auto clip = ReadBack<Assets::AnimationData>(folder, clipFile, Assets::ReadAnimation);
+        for (const Assets::BoneTrack& track : clip.tracks) {
+            EXPECT_LT(track.bone, bones);
+            for (const Assets::RotationKey& key : track.rotations) {
+                EXPECT_TRUE(key.time >= 0.0f && key.time <= clip.duration + 1e-5f) << clipFile.name;
+            }
+        }
+        if (std::string(clipFile.name) == "Walk") {
+            EXPECT_NEAR(clip.duration, file.walkSeconds * Assets::kClipUnitsPerSecond, 1e-4);
+            EXPECT_FALSE(clip.tracks.empty());
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DebianPackages, RealFileImport, ::testing::ValuesIn(kFiles),
+                         [](const ::testing::TestParamInfo<RealFile>& info) { return std::string(info.param.label); });
+
+}  // namespace
+
+// Property: the stride measure finds the speed a walk was built for. The generated warrior's walk
+// plants its feet for travel of 1 world unit per frame, the demo's "Speed" 1.
+TEST(StrideMeasure, GivesTheGeneratedWarriorsWalkItsBuiltSpeed)
+{
+    const std::filesystem::path resources = std::filesystem::path(VANTOR_BUILD_DIR);
+    const auto skeleton = ReadBack<Assets::SkeletonData>(resources, Assets::kSkeletonFile, Assets::ReadSkeleton);
+    const auto mesh = ReadBack<Assets::MeshData>(resources, Assets::kPlayerMeshFile, Assets::ReadMesh);
+    const auto walk = ReadBack<Assets::AnimationData>(resources, Assets::kClipFiles[13], Assets::ReadAnimation);
+    ASSERT_STREQ(Assets::kClipFiles[13].name, "Walk");
+    const float stride = CharacterImport::Stride(walk, skeleton, mesh);
+    EXPECT_NEAR(CharacterImport::NonSlidingSpeed(stride, walk.duration), 1.0f, 0.03f);
+}
