@@ -41,6 +41,9 @@ int TwDraw() {
     ImGui::NewFrame();
     for (const std::unique_ptr<CTwBar>& bar : library.bars) DrawBarPanel(*bar);
     ImGui::Render();
+    // Read after the widgets ran, so the click that enters a field and the key that leaves it
+    // count from this frame on, not one frame later as ImGui's own capture flags would.
+    library.keyboardTaken = ImGui::IsAnyItemActive();
     ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
     return 1;
 }

@@ -49,6 +49,8 @@ struct Library {
     // Display size from TwWindowSize; 0 x 0 means "the window's own size".
     int displayWidth = 0, displayHeight = 0;
     EventPointer pointer;
+    // Whether a panel item held the keyboard when the last TwDraw ended.
+    bool keyboardTaken = false;
 };
 
 Library& TheLibrary();
