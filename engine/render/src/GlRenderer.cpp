@@ -14,13 +14,6 @@ constexpr float FlatSkyColor[3] = {0.79f, 0.84f, 0.90f};
 constexpr GLsizei ShadowMapSize = 1024;
 constexpr std::uint32_t GradientSkySize = 64;
 
-int DisplayRefreshRate(SDL_Window* window) {
-    SDL_DisplayMode mode;
-    const int display = SDL_GetWindowDisplayIndex(window);
-    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0) return 0;
-    return mode.refresh_rate;
-}
-
 unsigned InitialSize(float configured, int drawable) {
     if (configured >= 1.0f) return static_cast<unsigned>(configured);
     return drawable > 0 ? static_cast<unsigned>(drawable) : 1u;
@@ -46,12 +39,11 @@ GlRenderer::GlRenderer(const RenderConfig& config, SDL_Window* window, SDL_GLCon
     : window(window),
       context(context),
       settings(config.settings),
-      paced(config.swapInterval != 0),
-      pacer(DisplayRefreshRate(window)) {
+      paced(config.swapInterval != 0) {
     if (config.fullscreen != 0 && SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
         std::fprintf(stderr, "Renderer: cannot make the window fullscreen: %s\n", SDL_GetError());
     }
-    // Where the driver cannot wait for a vertical blank the pacer still holds the frame rate.
+    // The swap waits for the vertical blank where the driver can; the pacer holds the frame rate.
     SDL_GL_SetSwapInterval(paced ? 1 : 0);
     glEnable(GL_TEXTURE_CUBE_MAP_SEAMLESS);
 
