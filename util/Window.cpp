@@ -12,6 +12,11 @@ std::unordered_map<Uint32, Window*> windowMap;
 
 }  // namespace
 
+Window* FindRegisteredWindow(Uint32 windowId) {
+    const auto entry = windowMap.find(windowId);
+    return entry != windowMap.end() ? entry->second : nullptr;
+}
+
 int Window::GetWidth() const {
     int width = 0;
     SDL_GetWindowSize(handle, &width, nullptr);
