@@ -14,7 +14,8 @@ namespace RenderInterface {
 
 class RenderTarget {
 public:
-    // Allocates the buffers; sizes below 1 are raised to 1.
+    // Allocates the buffers; sizes below 1 are raised to 1, sizes beyond the driver's limits
+    // lowered to them, keeping the shape (and said once on stderr).
     RenderTarget(unsigned width, unsigned height);
 
     void Resize(unsigned width, unsigned height);
@@ -34,6 +35,7 @@ private:
     GlRenderbuffer depthStencil;
     unsigned width = 0;
     unsigned height = 0;
+    bool toldOversize = false;
 };
 
 }  // namespace RenderInterface
