@@ -110,5 +110,25 @@ TEST_F(Lighting, GrazingLightLeavesNoShadowSpecksOnAConvexBody) {
     }
 }
 
+// Two surfaces a tenth of a unit apart, seen from across the scene with a 0.1 near plane, keep
+// their order at every pixel: the nearer hides the farther without specks of it showing through.
+TEST_F(Lighting, CloseLayersSeenFromAfarKeepTheirOrder) {
+    RegisterMesh("red", MakeBox(Math::Vector3(1, 1, 1), Rgba{200, 0, 0, 255}));
+    RenderInterface::Model3D under;
+    under.SetModelName("red");
+    Show(under);
+    const Math::Vector3 layer(60, 60, 1);
+    box.SetWorldMatrix(Math::Matrix4::TRS(Math::Vector3::zero, Math::Quaternion::identity, layer));
+    under.SetWorldMatrix(Math::Matrix4::TRS(Math::Vector3(0, 0, -0.1f), Math::Quaternion::identity, layer));
+    LookFrom(Math::Vector3(0, 0, 700), Math::Vector3(0, 0, -1), 0.1f);
+    light.SetLightDirection(Math::Vector3(0, 0, -1));
+    const FrameImage frame = gl.RenderAndRead();
+    int red = 0;
+    for (unsigned y = 0; y < frame.height; ++y) {
+        for (unsigned x = 0; x < frame.width; ++x) red += frame.At(x, y).r > frame.At(x, y).g + 60;
+    }
+    EXPECT_EQ(red, 0);
+}
+
 }  // namespace
 }  // namespace RenderTest

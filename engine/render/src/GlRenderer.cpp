@@ -53,6 +53,7 @@ GlRenderer::GlRenderer(const RenderConfig& config, SDL_Window* window, SDL_GLCon
     gpu = std::make_unique<GpuState>(InitialSize(config.width, drawableWidth),
                                      InitialSize(config.height, drawableHeight));
     frame.settings = &settings;
+    frame.depth = DepthConvention::Best();
 }
 
 GlRenderer::~GlRenderer() {
@@ -128,7 +129,7 @@ void GlRenderer::GatherModel(const Renderable& object) {
 }
 
 void GlRenderer::GatherFrame() {
-    frame.view = MakeFrameView(scene.ActiveView(), gpu->target.Width(), gpu->target.Height());
+    frame.view = MakeFrameView(scene.ActiveView(), gpu->target.Width(), gpu->target.Height(), frame.depth);
 
     frame.hasLight = false;
     if (const auto* light = dynamic_cast<const DirectionalLight*>(scene.Latest(RenderableType::DirectionalLight))) {
@@ -173,19 +174,21 @@ void GlRenderer::DrawShadowMap() {
 void GlRenderer::DrawScene() {
     GpuState& g = *gpu;
     g.target.Bind();
+    frame.depth.Begin();
     glClearColor(FlatSkyColor[0], FlatSkyColor[1], FlatSkyColor[2], 1.0f);
+    glClearDepth(frame.depth.Far());
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 
     glEnable(GL_FRAMEBUFFER_SRGB);
     glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LESS);
+    glDepthFunc(frame.depth.Nearer());
     if (settings.wireframe != 0) glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     // Surfaces go back by their depth change over one pixel, so that debug lines drawn on them
     // (the path on the ground) stay in front: a one-pixel line is rasterised up to half a pixel
     // from the pixel centres where the surface's depth is taken, and on ground seen at a grazing
     // angle that half pixel is a larger depth step than the lines' own pull towards the eye.
     glEnable(GL_POLYGON_OFFSET_FILL);
-    glPolygonOffset(1.0f, 1.0f);
+    glPolygonOffset(frame.depth.Away(), frame.depth.Away());
     g.timers.Begin(Pass::Models);
     g.models.DrawLit(drawItems, frame);
     g.timers.End();
@@ -200,12 +203,13 @@ void GlRenderer::DrawScene() {
     glDisable(GL_FRAMEBUFFER_SRGB);
     if (settings.debugDrawEnabled != 0) {
         g.timers.Begin(Pass::Debug);
-        g.debug.Draw(frame.view.viewProjection, frame.view.eye);
+        g.debug.Draw(frame.view.viewProjection, frame.view.eye, frame.depth);
         g.timers.End();
     }
     if (settings.showShadowMap != 0 && frame.shadows) {
         g.shadowPreview.Draw(g.shadowMap, g.target.Width(), g.target.Height());
     }
+    frame.depth.End();
 }
 
 void GlRenderer::Render() {

@@ -216,6 +216,7 @@ void main() {}
 
 const char* const SkyVertex = R"(
 uniform mat4 uRayMatrix;  // clip space to world-space view directions (the camera's rotation only)
+uniform float uFarDepth;  // the far plane's depth: the sky is drawn there, behind everything
 out vec3 vRay;
 void main() {
     vec2 corner = vec2(gl_VertexID == 1 ? 3.0 : -1.0, gl_VertexID == 2 ? 3.0 : -1.0);
@@ -223,7 +224,7 @@ void main() {
     // recomputed for every pixel.
     vec4 far = uRayMatrix * vec4(corner, 1.0, 1.0);
     vRay = far.xyz / far.w;
-    gl_Position = vec4(corner, 1.0, 1.0);
+    gl_Position = vec4(corner, uFarDepth, 1.0);
 }
 )";
 

@@ -52,7 +52,7 @@ void RenderTarget::Resize(unsigned newWidth, unsigned newHeight) {
     glBindRenderbuffer(GL_RENDERBUFFER, color.Get());
     glRenderbufferStorage(GL_RENDERBUFFER, GL_SRGB8_ALPHA8, w, h);
     glBindRenderbuffer(GL_RENDERBUFFER, depthStencil.Get());
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, w, h);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH32F_STENCIL8, w, h);
     glBindRenderbuffer(GL_RENDERBUFFER, 0);
 
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer.Get());

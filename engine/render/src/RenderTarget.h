@@ -1,5 +1,5 @@
 #pragma once
-// The frame the renderer draws into: an sRGB RGBA8 colour buffer with depth and stencil, sized by
+// The frame the renderer draws into: an sRGB RGBA8 colour buffer with float depth and stencil, sized by
 // the renderer rather than by the window. The scene passes write linear colour with
 // GL_FRAMEBUFFER_SRGB on; everything else (debug lines, the tweak bar) writes display values as
 // they are. Drawing into a target of our own keeps the frame's size and
