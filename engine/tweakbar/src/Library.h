@@ -2,6 +2,7 @@
 // The one library context: what TwInit sets up and TwTerminate tears down.
 #include <SDL.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,6 +52,11 @@ struct Library {
     EventPointer pointer;
     // Whether a panel item held the keyboard when the last TwDraw ended.
     bool keyboardTaken = false;
+    // ImGui reads keys as held or not once a frame, so a key pressed and released between two
+    // TwDraw calls would never reach a field: such a release waits until a frame has seen the key
+    // down. Indexed by scancode.
+    std::array<bool, SDL_NUM_SCANCODES> pressedSinceDraw{};
+    std::vector<SDL_Event> heldReleases;
 };
 
 Library& TheLibrary();
