@@ -3,9 +3,11 @@
 // Each frame the eased speed adds to the travelled distance; the distance places the character
 // on the step between two neighbouring samples, and the heading slerps across that step from the
 // heading at its start to one that faces its end. Reaching the end of a step moves on to the next
-// one (at most one per frame, so a very fast character runs ahead along the current step and
-// catches up over the following frames) and aims the heading at the new end. Passing the last
-// sample starts a new lap from distance 0.
+// one (at most one per frame, so a very fast character waits at the end of the current step while
+// its distance runs ahead, and catches up over the following frames) and aims the heading at the
+// new end. Passing the last sample starts a new lap from distance 0.
+#include <algorithm>
+
 #include <RenderInterface/Renderer.h>
 
 #include "character/Heading.h"
@@ -82,8 +84,12 @@ void PathCharacter::FollowPath()
         // A step of zero length is crossed at once instead of dividing by zero.
         const float e = stepLength != 0.0f ? (distance - stepStart) / stepLength : 1.0f;
 
-        position = Math::Lerp(curvePoints[segment - 1], curvePoints[segment], e);
-        orientation = Math::Slerp(startOrientation, targetOrientation, e);
+        // When a frame carries `distance` past the sample ahead (a high Speed), the character
+        // stops at that sample: one step a frame keeps the lap's timing, and going on along the
+        // step's extension would put it off the path.
+        const float reached = std::min(e, 1.0f);
+        position = Math::Lerp(curvePoints[segment - 1], curvePoints[segment], reached);
+        orientation = Math::Slerp(startOrientation, targetOrientation, reached);
         orientation.Normalize();
         TakeAxesFromHeading(*this);
 

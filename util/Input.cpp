@@ -3,7 +3,10 @@
 // event watch, which SDL calls from inside its event pump.
 #include "util/Input.h"
 
+#include <algorithm>
 #include <vector>
+
+#include <TweakBarQuery.h>
 
 namespace Util {
 namespace Input {
@@ -12,6 +15,12 @@ namespace {
 int keyCount = 0;
 std::vector<Uint8> currentKeys;
 std::vector<Uint8> previousKeys;
+// Indexed by scancode. A key tapped between two snapshots is up in both, so the presses the
+// event watch sees are kept until the next snapshot; keys pressed while a panel field had the
+// keyboard are the field's until they are released.
+std::array<Uint8, SDL_NUM_SCANCODES> pressedSinceUpdate{};
+std::array<Uint8, SDL_NUM_SCANCODES> panelKeys{};
+std::array<Uint8, SDL_NUM_SCANCODES> triggeredKeys{};
 
 std::array<bool, MouseButtonCount> previousMouseButtons{};
 std::array<bool, MouseButtonCount> currentMouseButtons{};
@@ -68,6 +77,34 @@ void SampleMouseButtons() {
     }
 }
 
+// The demo sees no key the panel has: none while a field has the keyboard, and none pressed
+// into a field until it is released (the Escape that leaves a field does not also quit).
+void HidePanelKeysAndFindTriggered() {
+    const bool panelHasKeyboard = TwIsKeyboardTaken();
+    const std::size_t count = std::min<std::size_t>(currentKeys.size(), SDL_NUM_SCANCODES);
+    for (std::size_t scancode = 0; scancode < count; ++scancode) {
+        if (panelHasKeyboard || panelKeys[scancode] != 0) {
+            currentKeys[scancode] = 0;
+        }
+        const bool pressed = pressedSinceUpdate[scancode] != 0 && !panelHasKeyboard;
+        const bool wentDown = previousKeys[scancode] == 0 && currentKeys[scancode] != 0;
+        triggeredKeys[scancode] = pressed || wentDown ? 1 : 0;
+    }
+    pressedSinceUpdate.fill(0);
+}
+
+void RecordKey(const SDL_KeyboardEvent& key) {
+    const int scancode = key.keysym.scancode;
+    if (scancode < 0 || scancode >= SDL_NUM_SCANCODES) {
+        return;
+    }
+    if (key.type == SDL_KEYUP) {
+        panelKeys[scancode] = 0;
+    } else if (key.repeat == 0) {
+        (TwIsKeyboardTaken() ? panelKeys : pressedSinceUpdate)[scancode] = 1;
+    }
+}
+
 bool IsValidScancode(int scancode) {
     return scancode >= 0 && scancode < static_cast<int>(currentKeys.size());
 }
@@ -78,6 +115,9 @@ void Initialize() {
     CopyKeyboardState();
     // A key already held at start-up has not just gone down.
     previousKeys = currentKeys;
+    pressedSinceUpdate.fill(0);
+    panelKeys.fill(0);
+    triggeredKeys.fill(0);
     const int joystickCount = SDL_NumJoysticks();
     for (int deviceIndex = 0; deviceIndex < joystickCount; ++deviceIndex) {
         if (SDL_IsGameController(deviceIndex)) {
@@ -100,6 +140,7 @@ void Update() {
     SDL_PumpEvents();
 
     CopyKeyboardState();
+    HidePanelKeysAndFindTriggered();
     SampleControllerButtons();
     SampleMouseButtons();
     SDL_GetMouseState(&mouseX, &mouseY);
@@ -125,7 +166,7 @@ bool IsKeyDown(int scancode) {
 }
 
 bool IsKeyTriggered(int scancode) {
-    return IsValidScancode(scancode) && previousKeys[scancode] == 0 && currentKeys[scancode] != 0;
+    return IsValidScancode(scancode) && scancode < SDL_NUM_SCANCODES && triggeredKeys[scancode] != 0;
 }
 
 bool IsMouseButtonDown(MouseButton button) {
@@ -180,6 +221,10 @@ const ControllerState& GetController(int slot) {
 
 int EventWatch(void*, SDL_Event* event) {
     switch (event->type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        RecordKey(event->key);
+        break;
     case SDL_MOUSEMOTION:
         // Assigned, not summed: the last counted motion event of the frame wins. The first
         // motion after a warp is the warp itself and is not counted.

@@ -30,7 +30,8 @@ void Shutdown();
 
 // A scancode outside SDL's keyboard state, or a query outside Initialize..Shutdown, reads as up.
 bool IsKeyDown(int scancode);
-// Up in the previous snapshot and down in this one.
+// Went down since the previous snapshot: up in it and down in this one, or pressed in between,
+// however briefly. Keys a panel field has taken are neither down nor triggered.
 bool IsKeyTriggered(int scancode);
 bool IsMouseButtonDown(MouseButton button);
 Uint32 GetMouseState(int* x, int* y);

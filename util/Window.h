@@ -34,8 +34,13 @@ public:
 
 Window* CreateWindow(const std::string& title, int width, int height, int x, int y, Uint32 flags);
 void DestroyWindow(Window* window);
+// The registered window with this SDL window ID, or null.
+Window* FindRegisteredWindow(Uint32 windowId);
 // The registered window with keyboard focus, or null.
 Window* GetFocusedWindow();
+// The registered window that the window event being handed to the observers names, or null
+// (outside such a call, or for a window the registry does not know).
+Window* GetEventWindow();
 
 void InitWindowEvents();
 void PumpWindowEvents();

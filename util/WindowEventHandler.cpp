@@ -15,9 +15,10 @@ void WindowEventHandler::OnWindowEvent(int eventId) {
     if (eventId != SDL_WINDOWEVENT_SIZE_CHANGED) {
         return;
     }
-    // The size comes from the focused window as it is now, not from the event. Without a focused
-    // window, or before the renderer exists, there is nothing to follow.
-    Util::Window* window = Util::GetFocusedWindow();
+    // The size comes from the window the event names, as it is now, not from the event's data:
+    // that window need not have the focus (tiling window managers resize windows that do not).
+    // For a window we did not open, or before the renderer exists, there is nothing to follow.
+    Util::Window* window = Util::GetEventWindow();
     if (!window || !gRenderer) {
         return;
     }

@@ -16,6 +16,8 @@ namespace {
 // In registration order; duplicates allowed; not owned.
 std::vector<WindowObserver*> windowObservers;
 bool quitRequested = false;
+// The window named by the window event being dispatched; 0 between dispatches.
+Uint32 eventWindowId = 0;
 
 void DispatchWindowEvent(int eventId) {
     // By index, with the length read again each time: an observer may add or remove observers
@@ -45,6 +47,10 @@ void PumpWindowEvents() {
     SDL_PumpEvents();
 }
 
+Window* GetEventWindow() {
+    return eventWindowId != 0 ? FindRegisteredWindow(eventWindowId) : nullptr;
+}
+
 bool IsQuitRequested() {
     return quitRequested;
 }
@@ -67,7 +73,9 @@ int WindowEventWatch(void*, SDL_Event* event) {
     if (event->type == SDL_QUIT) {
         quitRequested = true;
     } else if (event->type == SDL_WINDOWEVENT) {
+        eventWindowId = event->window.windowID;
         DispatchWindowEvent(event->window.event);
+        eventWindowId = 0;
     }
     return 0;
 }

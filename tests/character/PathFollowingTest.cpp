@@ -75,19 +75,16 @@ TEST_F(FixedLoop, WalksALapOnThePathAndStartsTheNext)
     EXPECT_EQ(character.speedFactor, 0.3f);
 }
 
-// At speed 300 a frame passes several samples, but one step is taken per frame while the
-// character runs ahead along the extension of its current step; then the lap wraps.
-TEST_F(FixedLoop, FastCharacterStepsOneSamplePerFrameRunningAhead)
+// At speed 300 a frame passes several samples, but one step is taken per frame (a lap of one
+// frame per step) and the character stands on the sample it was heading for, never beyond it.
+TEST_F(FixedLoop, FastCharacterStepsOneSamplePerFrameStayingOnThePath)
 {
     character.speed = 300.0f;
     for (int segment = 1; segment < LastSegment(); ++segment) {
-        const glm::vec3 from = ToGlm(character.curvePoints[segment - 1]);
-        const glm::vec3 chord = ToGlm(character.curvePoints[segment]) - from;
         character.FollowPath();
         ASSERT_EQ(character.segment, segment + 1);
-        const glm::vec3 travelled = ToGlm(character.position) - from;
-        EXPECT_GT(glm::dot(travelled, chord), glm::dot(chord, chord)) << "segment " << segment;
-        EXPECT_LT(glm::length(glm::cross(glm::normalize(travelled), glm::normalize(chord))), 1e-4f);
+        EXPECT_LT(glm::distance(ToGlm(character.position), ToGlm(character.curvePoints[segment])), 1e-3f)
+            << "segment " << segment;
     }
     character.FollowPath();
     EXPECT_EQ(character.segment, 1);

@@ -86,6 +86,20 @@ TEST_F(ResizeTest, WindowOfAnySizeIsDrawnWholeUndistortedWithThePanelInside) {
     EXPECT_LE(tinyPanel.right, 200 - 8) << "the panel leaves the window's right margin free";
     EXPECT_LE(tinyPanel.bottom, 120 - 8) << "the panel leaves the window's bottom margin free";
 
+    // Wider than any common driver can render into (16384 at most): drawn all the same, from the
+    // largest frame the driver allows scaled to the window, and said once. The screen shows the
+    // window's left end, where the floor lies too far off to show through the fog.
+    for (const int width : {20000, 20500}) {
+        Resize(width, 300);
+        const auto drawn = [](const TestSupport::FrameImage& p) {
+            return p.height == 300 && IsSky(Patch(p, p.width - 9, 150));
+        };
+        EXPECT_TRUE(drawn(CaptureUntil("window-" + std::to_string(width) + "x300", drawn))) << "not drawn";
+    }
+    const std::string errors = program->StandardError();
+    EXPECT_NE(errors.find("larger than this GPU can render"), std::string::npos) << errors;
+    EXPECT_EQ(errors.find("larger than this GPU can render"), errors.rfind("larger than this GPU can render"));
+
     // And back: the panel takes its full size again.
     const TestSupport::FrameImage back = ResizeAndCapture(1400, 800);
     ASSERT_TRUE(IsSize(back, 1400, 800));

@@ -69,23 +69,41 @@ protected:
 };
 
 // Property: C steps the weapon in the warrior's hand, from the next frame, through Sword, Shield,
-// Human and Gun and round to Sword again.
+// Human and Gun and round to Sword again; each tap counts, however quick (xdotool's press and
+// release come well within one frame).
 TEST_F(WarriorTest, CKeyStepsTheWeaponInTheHandAndWrapsRound) {
     const TestSupport::FrameImage sword = FreezeWarrior();
+    const auto quickTap = [] { TestSupport::XdoTool("key c"); };
 
-    Tap("c");
+    quickTap();
     const TestSupport::FrameImage shield = CaptureChangeFrom(sword, "after-c-shield");
     ExpectChangeAtTheWarrior(Compare(sword, shield, panel));
 
-    Tap("c");
+    quickTap();
     const TestSupport::FrameImage human = CaptureChangeFrom(shield, "after-c-human");
     ExpectChangeAtTheWarrior(Compare(shield, human, panel));
-    Tap("c");
+    quickTap();
     const TestSupport::FrameImage gun = CaptureChangeFrom(human, "after-c-gun");
     ExpectChangeAtTheWarrior(Compare(human, gun, panel));
-    Tap("c");
+    quickTap();
     const TestSupport::FrameImage again = CaptureChangeFrom(gun, "after-c-sword");
     EXPECT_EQ(Compare(sword, again, panel).count, 0) << "four presses bring the sword back";
+}
+
+// Property: while a panel field has the keyboard, keys are typed into it and drive nothing else:
+// C keeps the weapon, W keeps the camera, and the Escape that leaves the field, however quick,
+// does not end the program; the next Escape does (TearDown).
+TEST_F(WarriorTest, KeysTypedIntoAPanelFieldDoNotDriveTheDemo) {
+    const TestSupport::FrameImage still = FreezeWarrior();
+    Click(Layout::ValueX, Layout::DeltaTimeY);
+    TestSupport::XdoTool("key c");
+    Tap("c");
+    Tap("w");
+    TestSupport::XdoTool("key Escape");
+    User().MovePointer(Layout::RestX, Layout::RestY);
+    std::this_thread::sleep_for(500ms);
+    const Changes changes = Compare(still, Capture("typed-into-field"), panel);
+    EXPECT_EQ(changes.count, 0) << "the scene changed within " << changes.box.Width() << "x" << changes.box.Height();
 }
 
 // Property: choosing "Gun" in the panel's "WeaponTypes" list with the mouse puts the gun in the

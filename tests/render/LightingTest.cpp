@@ -1,6 +1,10 @@
 // Models are drawn where the camera projects them, lit by the directional light from the side its
 // (unnormalised) direction travels towards, with colour and strength scaling it and a dim ambient
 // term where it does not reach.
+#include <cmath>
+
+#include <RenderInterface/RenderStatistics.h>
+
 #include "SceneFixture.h"
 
 namespace RenderTest {
@@ -53,6 +57,77 @@ TEST_F(Lighting, FaceTheLightTravelsTowardsIsBrighter) {
     const FrameImage ontoZ = gl.RenderAndRead();
     EXPECT_GT(Around(ontoX, plusX, 2).Luminance(), Around(ontoX, plusZ, 2).Luminance() + 40);
     EXPECT_GT(Around(ontoZ, plusZ, 2).Luminance(), Around(ontoZ, plusX, 2).Luminance() + 40);
+}
+
+// An open eight-sided tube around the y axis with smooth normals (each vertex's points straight
+// out from the axis), as a low-polygon limb is shaded: past the faces' own terminator the
+// normals still lean towards a grazing light.
+Assets::MeshData MakeSmoothTube(float radius, float halfHeight) {
+    Assets::MeshData mesh;
+    constexpr int Sides = 8;
+    for (int side = 0; side <= Sides; ++side) {
+        const float angle = 6.2831853f * static_cast<float>(side) / Sides;
+        const Math::Vector3 out(std::sin(angle), 0.0f, std::cos(angle));
+        for (const float y : {-halfHeight, halfHeight}) {
+            Assets::MeshVertex vertex;
+            vertex.position = out * radius + Math::Vector3(0.0f, y, 0.0f);
+            vertex.normal = out;
+            vertex.color = {170, 170, 170, 255};
+            mesh.vertices.push_back(vertex);
+        }
+        if (side < Sides) {
+            const auto first = static_cast<std::uint32_t>(2 * side);
+            for (std::uint32_t index : {0u, 2u, 3u, 0u, 3u, 1u}) mesh.indices.push_back(first + index);
+        }
+    }
+    return mesh;
+}
+
+// A convex body cannot shade its own lit side, however closely the light grazes it (as it grazes
+// the legs of a walking figure): shadows on and off give the same picture of it, without specks.
+TEST_F(Lighting, GrazingLightLeavesNoShadowSpecksOnAConvexBody) {
+    RenderInterface::RenderSettings& settings = *RenderInterface::GetRenderSettings(*gl.Get());
+    RegisterMesh("tube", MakeSmoothTube(40.0f, 40.0f));
+    box.SetModelName("tube");
+    box.SetWorldMatrix(Math::Matrix4::identity);
+    LookFrom(Math::Vector3(0, 0, 150), Math::Vector3(0, 0, -1));
+    for (const float sideways : {0.0f, 0.5f, 1.0f, 2.0f}) {
+        light.SetLightDirection(Math::Vector3(-sideways, -0.4f, -1.0f));
+        settings.shadowsEnabled = 1;
+        const FrameImage shadowed = gl.RenderAndRead();
+        settings.shadowsEnabled = 0;
+        const FrameImage plain = gl.RenderAndRead();
+        const Math::Vector2 from = Project(plain, Math::Vector3(-40, 35, 40));
+        const Math::Vector2 to = Project(plain, Math::Vector3(40, -35, 40));
+        const auto Level = [](TestSupport::Pixel p) { return p.r + p.g + p.b; };
+        int specks = 0;
+        for (auto y = unsigned(from.y); y <= unsigned(to.y); ++y) {
+            for (auto x = unsigned(from.x); x <= unsigned(to.x); ++x) {
+                specks += Level(plain.At(x, y)) > Level(shadowed.At(x, y)) + 9;
+            }
+        }
+        EXPECT_EQ(specks, 0) << "light travelling " << sideways << " sideways";
+    }
+}
+
+// Two surfaces a tenth of a unit apart, seen from across the scene with a 0.1 near plane, keep
+// their order at every pixel: the nearer hides the farther without specks of it showing through.
+TEST_F(Lighting, CloseLayersSeenFromAfarKeepTheirOrder) {
+    RegisterMesh("red", MakeBox(Math::Vector3(1, 1, 1), Rgba{200, 0, 0, 255}));
+    RenderInterface::Model3D under;
+    under.SetModelName("red");
+    Show(under);
+    const Math::Vector3 layer(60, 60, 1);
+    box.SetWorldMatrix(Math::Matrix4::TRS(Math::Vector3::zero, Math::Quaternion::identity, layer));
+    under.SetWorldMatrix(Math::Matrix4::TRS(Math::Vector3(0, 0, -0.1f), Math::Quaternion::identity, layer));
+    LookFrom(Math::Vector3(0, 0, 700), Math::Vector3(0, 0, -1), 0.1f);
+    light.SetLightDirection(Math::Vector3(0, 0, -1));
+    const FrameImage frame = gl.RenderAndRead();
+    int red = 0;
+    for (unsigned y = 0; y < frame.height; ++y) {
+        for (unsigned x = 0; x < frame.width; ++x) red += frame.At(x, y).r > frame.At(x, y).g + 60;
+    }
+    EXPECT_EQ(red, 0);
 }
 
 }  // namespace

@@ -82,9 +82,9 @@ TEST(ShellX11, HeldKeyTriggersOnceAndStaysDown)
     Util::DestroyWindow(window);
 }
 
-// A size change of the focused window resizes the renderer's targets (the frame read back has the
-// new size) and the tweak bar to the window's current size, not the event's; with focus on a
-// window the registry does not know, nothing is resized.
+// A size change resizes the renderer's targets (the frame read back has the new size) and the
+// tweak bar to the current size of the window the event names, not the event's data, whichever
+// window has the focus; for a window the registry does not know, nothing is resized.
 TEST(ShellX11, SizeChangeResizesRendererAndTweakBar)
 {
     Util::Window* window = Util::CreateWindow("Resize test", 320, 240, 0, 0, SDL_WINDOW_RESIZABLE | SDL_WINDOW_OPENGL);
@@ -113,18 +113,21 @@ TEST(ShellX11, SizeChangeResizesRendererAndTweakBar)
 
     SDL_Window* stranger = SDL_CreateWindow("Stranger", 600, 0, 64, 64, 0);
     ASSERT_TRUE(Focus(stranger));
+    XdoTool("windowsize --sync " + TestSupport::X11WindowId(window->handle) + " 500 350");
+    ASSERT_TRUE(PumpUntil(SDL_PumpEvents, [&] { return renderer->GetRenderTargetWidth() == 500u; }));
+    EXPECT_EQ(renderer->GetRenderTargetHeight(), 350u);
     renderer->ResizeRenderTargets(100, 80);
-    ShellTest::PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED);
+    ShellTest::PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, SDL_GetWindowID(stranger));
     EXPECT_EQ(renderer->GetRenderTargetWidth(), 100u);
-    ASSERT_TRUE(Focus(window->handle));
     SDL_Event event{};
     event.type = SDL_WINDOWEVENT;
     event.window.event = SDL_WINDOWEVENT_SIZE_CHANGED;
+    event.window.windowID = SDL_GetWindowID(window->handle);
     event.window.data1 = 999;
     event.window.data2 = 777;
     SDL_PushEvent(&event);
-    EXPECT_EQ(renderer->GetRenderTargetWidth(), 400u);
-    EXPECT_EQ(renderer->GetRenderTargetHeight(), 300u);
+    EXPECT_EQ(renderer->GetRenderTargetWidth(), 500u);
+    EXPECT_EQ(renderer->GetRenderTargetHeight(), 350u);
 
     SDL_DestroyWindow(stranger);
     gRenderer = nullptr;

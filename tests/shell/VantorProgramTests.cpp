@@ -1,4 +1,5 @@
 // The real vantor executable under Xvfb: its window, and the ways out of it.
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -25,7 +26,8 @@ TEST(VantorProgram, OpensItsCentredWindowAndEscapeEndsItWithZero)
 }
 
 // Closing the window as a window manager does ends it with 0, even with no resources to load;
-// without a usable display it says so and fails rather than crashing.
+// without a usable display it says so and fails rather than crashing or running unseen (SDL's
+// offscreen driver is used only when asked for).
 TEST(VantorProgram, ClosingEndsItWithZeroAndNoDisplayFailsWithAMessage)
 {
     const std::string empty = testing::TempDir() + "vantor-empty-" + std::to_string(getpid());
@@ -41,5 +43,13 @@ TEST(VantorProgram, ClosingEndsItWithZeroAndNoDisplayFailsWithAMessage)
     ASSERT_TRUE(exitCode.has_value()) << "still running or killed by a signal";
     EXPECT_NE(*exitCode, 0);
     EXPECT_NE(program.StandardError().find("Vantor v0.0"), std::string::npos) << program.StandardError();
+    const std::string display = std::getenv("DISPLAY");
+    for (const char* noDisplay : {"", ":29999"}) {
+        setenv("DISPLAY", noDisplay, 1);
+        RunningProgram unseen(VANTOR_EXECUTABLE, empty, "");
+        setenv("DISPLAY", display.c_str(), 1);
+        EXPECT_EQ(unseen.WaitForExit(), 1) << "DISPLAY=" << noDisplay;
+        EXPECT_NE(unseen.StandardError().find("no display"), std::string::npos) << unseen.StandardError();
+    }
     std::filesystem::remove_all(empty);
 }

@@ -101,19 +101,19 @@ void DebugDraw::DrawQueue(const std::vector<Vertex>& vertices) {
     glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(vertices.size()));
 }
 
-void DebugDraw::Draw(const Math::Matrix4& viewProjection, const Math::Vector3& eye) {
+void DebugDraw::Draw(const Math::Matrix4& viewProjection, const Math::Vector3& eye, DepthConvention depth) {
     if (!program.Use()) return;
     glUniformMatrix4fv(viewProjectionLocation, 1, GL_TRUE, viewProjection.m);
     glUniform3f(eyeLocation, eye.x, eye.y, eye.z);
     glBindVertexArray(vertexArray.Get());
     glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
+    glDepthFunc(depth.NearerOrEqual());
     glDepthMask(GL_FALSE);
     DrawQueue(world);
     glDisable(GL_DEPTH_TEST);
     DrawQueue(overlay);
     glDepthMask(GL_TRUE);
-    glDepthFunc(GL_LESS);
+    glDepthFunc(depth.Nearer());
 }
 
 void DebugDraw::Clear() {

@@ -6,6 +6,7 @@
 
 #include <RenderInterface/Renderer.h>
 
+#include "DepthConvention.h"
 #include "ShaderProgram.h"
 
 namespace RenderInterface {
@@ -20,7 +21,7 @@ public:
     void AddSphere(const Math::Vector3& center, float radius, const Math::Vector4& color, DebugRenderSpace space);
 
     // Draws both queues into the framebuffer bound now.
-    void Draw(const Math::Matrix4& viewProjection, const Math::Vector3& eye);
+    void Draw(const Math::Matrix4& viewProjection, const Math::Vector3& eye, DepthConvention depth);
     void Clear();
     std::size_t LineCount() const { return (world.size() + overlay.size()) / 2; }
 

@@ -29,6 +29,7 @@ struct DrawItem {
 
 struct FrameContext {
     FrameView view;
+    DepthConvention depth;
     bool hasLight = false;
     Math::Vector3 toLight;          // unit vector towards the light
     Math::Vector3 lightRadiance;    // colour times strength

@@ -4,10 +4,6 @@
 
 namespace RenderInterface {
 
-FramePacer::FramePacer(int refreshHz)
-    : period(std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
-          1.0 / static_cast<double>(refreshHz > 0 ? refreshHz : 60)))) {}
-
 FramePacer::Clock::duration FramePacer::DelayAt(Clock::time_point now) const {
     if (!hasPrevious) return Clock::duration::zero();
     const Clock::time_point slot = lastSlot + period;

@@ -9,14 +9,21 @@ bool IsUsableProjection(float nearPlane, float farPlane, float fovY) {
            farPlane > nearPlane && fovY > 0.0f && fovY < 3.1415f;
 }
 
-FrameView MakeFrameView(const CameraView* view, unsigned width, unsigned height) {
+FrameView MakeFrameView(const CameraView* view, unsigned width, unsigned height, DepthConvention depth) {
     const CameraView fallback;
     const CameraView& source = view != nullptr ? *view : fallback;
     const bool usable = IsUsableProjection(source.nearPlane, source.farPlane, source.fovY);
     const float aspect = static_cast<float>(width) / static_cast<float>(height > 0 ? height : 1);
-    const Math::Matrix4 projection =
-        usable ? Math::Matrix4::Perspective(source.fovY, aspect, source.nearPlane, source.farPlane)
-               : Math::Matrix4::Perspective(fallback.fovY, aspect, fallback.nearPlane, fallback.farPlane);
+    const CameraView& planes = usable ? source : fallback;
+    Math::Matrix4 projection = Math::Matrix4::Perspective(planes.fovY, aspect, planes.nearPlane, planes.farPlane);
+    if (depth.reversed) {
+        // Clip z = w at the near plane and 0 at the far one, from the planes themselves rather
+        // than from the usual matrix, whose depth row would lose the precision reversal gains.
+        const float n = planes.nearPlane;
+        const float f = planes.farPlane;
+        projection[10] = n / (f - n);
+        projection[11] = f * n / (f - n);
+    }
 
     const Camera& camera = source.camera;
     const Math::Matrix4 lookAt = Math::Matrix4::LookAt(camera.GetPosition(), camera.GetForward(), camera.GetUp());

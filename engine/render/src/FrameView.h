@@ -2,6 +2,8 @@
 // The camera matrices of one frame.
 #include <RenderInterface/SceneObjects.h>
 
+#include "DepthConvention.h"
+
 namespace RenderInterface {
 
 struct FrameView {
@@ -15,7 +17,8 @@ bool IsUsableProjection(float nearPlane, float farPlane, float fovY);
 
 // Matrices for `view` drawn into a width x height target: the aspect comes from the target, so a
 // resized window keeps an undistorted picture. Unusable projection values fall back to a 0.1 to
-// 1000 range and a quarter-turn field of view; a null view looks down -z from the origin.
-FrameView MakeFrameView(const CameraView* view, unsigned width, unsigned height);
+// 1000 range and a quarter-turn field of view; a null view looks down -z from the origin. Depth
+// runs as `depth` says.
+FrameView MakeFrameView(const CameraView* view, unsigned width, unsigned height, DepthConvention depth);
 
 }  // namespace RenderInterface

@@ -14,13 +14,6 @@ constexpr float FlatSkyColor[3] = {0.79f, 0.84f, 0.90f};
 constexpr GLsizei ShadowMapSize = 1024;
 constexpr std::uint32_t GradientSkySize = 64;
 
-int DisplayRefreshRate(SDL_Window* window) {
-    SDL_DisplayMode mode;
-    const int display = SDL_GetWindowDisplayIndex(window);
-    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0) return 0;
-    return mode.refresh_rate;
-}
-
 unsigned InitialSize(float configured, int drawable) {
     if (configured >= 1.0f) return static_cast<unsigned>(configured);
     return drawable > 0 ? static_cast<unsigned>(drawable) : 1u;
@@ -46,12 +39,11 @@ GlRenderer::GlRenderer(const RenderConfig& config, SDL_Window* window, SDL_GLCon
     : window(window),
       context(context),
       settings(config.settings),
-      paced(config.swapInterval != 0),
-      pacer(DisplayRefreshRate(window)) {
+      paced(config.swapInterval != 0) {
     if (config.fullscreen != 0 && SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
         std::fprintf(stderr, "Renderer: cannot make the window fullscreen: %s\n", SDL_GetError());
     }
-    // Where the driver cannot wait for a vertical blank the pacer still holds the frame rate.
+    // The swap waits for the vertical blank where the driver can; the pacer holds the frame rate.
     SDL_GL_SetSwapInterval(paced ? 1 : 0);
     glEnable(GL_TEXTURE_CUBE_MAP_SEAMLESS);
 
@@ -61,6 +53,7 @@ GlRenderer::GlRenderer(const RenderConfig& config, SDL_Window* window, SDL_GLCon
     gpu = std::make_unique<GpuState>(InitialSize(config.width, drawableWidth),
                                      InitialSize(config.height, drawableHeight));
     frame.settings = &settings;
+    frame.depth = DepthConvention::Best();
 }
 
 GlRenderer::~GlRenderer() {
@@ -136,7 +129,7 @@ void GlRenderer::GatherModel(const Renderable& object) {
 }
 
 void GlRenderer::GatherFrame() {
-    frame.view = MakeFrameView(scene.ActiveView(), gpu->target.Width(), gpu->target.Height());
+    frame.view = MakeFrameView(scene.ActiveView(), gpu->target.Width(), gpu->target.Height(), frame.depth);
 
     frame.hasLight = false;
     if (const auto* light = dynamic_cast<const DirectionalLight*>(scene.Latest(RenderableType::DirectionalLight))) {
@@ -181,19 +174,21 @@ void GlRenderer::DrawShadowMap() {
 void GlRenderer::DrawScene() {
     GpuState& g = *gpu;
     g.target.Bind();
+    frame.depth.Begin();
     glClearColor(FlatSkyColor[0], FlatSkyColor[1], FlatSkyColor[2], 1.0f);
+    glClearDepth(frame.depth.Far());
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 
     glEnable(GL_FRAMEBUFFER_SRGB);
     glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LESS);
+    glDepthFunc(frame.depth.Nearer());
     if (settings.wireframe != 0) glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     // Surfaces go back by their depth change over one pixel, so that debug lines drawn on them
     // (the path on the ground) stay in front: a one-pixel line is rasterised up to half a pixel
     // from the pixel centres where the surface's depth is taken, and on ground seen at a grazing
     // angle that half pixel is a larger depth step than the lines' own pull towards the eye.
     glEnable(GL_POLYGON_OFFSET_FILL);
-    glPolygonOffset(1.0f, 1.0f);
+    glPolygonOffset(frame.depth.Away(), frame.depth.Away());
     g.timers.Begin(Pass::Models);
     g.models.DrawLit(drawItems, frame);
     g.timers.End();
@@ -208,12 +203,13 @@ void GlRenderer::DrawScene() {
     glDisable(GL_FRAMEBUFFER_SRGB);
     if (settings.debugDrawEnabled != 0) {
         g.timers.Begin(Pass::Debug);
-        g.debug.Draw(frame.view.viewProjection, frame.view.eye);
+        g.debug.Draw(frame.view.viewProjection, frame.view.eye, frame.depth);
         g.timers.End();
     }
     if (settings.showShadowMap != 0 && frame.shadows) {
         g.shadowPreview.Draw(g.shadowMap, g.target.Width(), g.target.Height());
     }
+    frame.depth.End();
 }
 
 void GlRenderer::Render() {

@@ -147,18 +147,35 @@ const float Shininess = 48.0;
 const vec2 FilterTaps[4] = vec2[](vec2(-0.375, -0.875), vec2(0.875, -0.375), vec2(0.375, 0.875),
                                   vec2(-0.875, 0.375));
 
+// How far the triangle itself (not its smooth normal) turns towards the light. Where a smooth
+// normal still leans towards the light but the triangle is turned away from it or grazes it, the
+// shadow map finds the body's own surface in front of the point and the depth test flickers
+// between lit and shadowed: the specks on limbs that the light grazes.
+float TriangleFacing(vec3 position, vec3 normal) {
+    vec3 face = cross(dFdx(position), dFdy(position));
+    float size = length(face);
+    if (size <= 0.0) return 1.0;
+    face /= size;
+    return dot(dot(face, normal) < 0.0 ? -face : face, uToLight);
+}
+
 // Fraction of the light that reaches the point. The shadow map stores depth growing towards the
-// light, so the point is lit where its own depth is at least the stored one.
-float LightVisibility(vec3 position, vec3 normal, float nDotL) {
+// light, so the point is lit where its own depth is at least the stored one. On triangles the
+// light grazes, the test fades out: the smooth shading's own fall-off darkens them already, and
+// surfaces facing the light (the ground, with the contact shadow) keep the whole test.
+float LightVisibility(vec3 position, vec3 normal) {
     if (!uShadows) return 1.0;
-    vec4 coord = uShadowMatrix * vec4(position + normal * uNormalOffset * (1.0 - nDotL), 1.0);
+    float facing = TriangleFacing(position, normal);
+    float trust = smoothstep(0.0, 0.2, facing);
+    if (trust <= 0.0) return 1.0;
+    vec4 coord = uShadowMatrix * vec4(position + normal * uNormalOffset * (1.0 - facing), 1.0);
     if (any(lessThan(coord.xyz, vec3(0.0))) || any(greaterThan(coord.xyz, vec3(1.0)))) return 1.0;
     float reference = coord.z + uShadowBias;
     float lit = 0.0;
     for (int i = 0; i < 4; ++i) {
         lit += texture(uShadowMap, vec3(coord.xy + FilterTaps[i] * uShadowRadius, reference));
     }
-    return lit * 0.25;
+    return mix(1.0, lit * 0.25, trust);
 }
 
 void main() {
@@ -177,7 +194,7 @@ void main() {
         float fresnel = 0.04 + 0.96 * grazing2 * grazing2 * grazing;
         float highlight = pow(max(dot(normal, halfway), 0.0), Shininess) * (Shininess + 8.0) / (8.0 * Pi);
         vec3 response = albedo * uDiffuseStrength / Pi + vec3(highlight * fresnel * uSpecularStrength);
-        direct = uLightRadiance * nDotL * response * LightVisibility(vWorldPosition, normal, nDotL);
+        direct = uLightRadiance * nDotL * response * LightVisibility(vWorldPosition, normal);
     }
     vec3 ambient = albedo * SkyAmbient(normal) * uAmbientStrength;
 
@@ -199,6 +216,7 @@ void main() {}
 
 const char* const SkyVertex = R"(
 uniform mat4 uRayMatrix;  // clip space to world-space view directions (the camera's rotation only)
+uniform float uFarDepth;  // the far plane's depth: the sky is drawn there, behind everything
 out vec3 vRay;
 void main() {
     vec2 corner = vec2(gl_VertexID == 1 ? 3.0 : -1.0, gl_VertexID == 2 ? 3.0 : -1.0);
@@ -206,7 +224,7 @@ void main() {
     // recomputed for every pixel.
     vec4 far = uRayMatrix * vec4(corner, 1.0, 1.0);
     vRay = far.xyz / far.w;
-    gl_Position = vec4(corner, 1.0, 1.0);
+    gl_Position = vec4(corner, uFarDepth, 1.0);
 }
 )";
 

@@ -10,16 +10,49 @@ RenderTarget::RenderTarget(unsigned width, unsigned height)
     Resize(width, height);
 }
 
+namespace {
+
+// The largest width and height the driver can give a render target and its viewport.
+void LargestTarget(GLint& maxWidth, GLint& maxHeight) {
+    GLint renderbuffer = 0;
+    GLint viewport[2] = {0, 0};
+    glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &renderbuffer);
+    glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
+    maxWidth = std::min(renderbuffer, viewport[0]);
+    maxHeight = std::min(renderbuffer, viewport[1]);
+}
+
+}  // namespace
+
 void RenderTarget::Resize(unsigned newWidth, unsigned newHeight) {
     width = std::max(newWidth, 1u);
     height = std::max(newHeight, 1u);
+    // A window larger than the driver can render into gets the largest frame of the same shape
+    // it can, and Present scales it up to the window.
+    GLint maxWidth = 0;
+    GLint maxHeight = 0;
+    LargestTarget(maxWidth, maxHeight);
+    const double shrink =
+        std::min({1.0, static_cast<double>(maxWidth) / width, static_cast<double>(maxHeight) / height});
+    if (shrink < 1.0) {
+        const unsigned wanted[2] = {width, height};
+        width = std::max(static_cast<unsigned>(width * shrink), 1u);
+        height = std::max(static_cast<unsigned>(height * shrink), 1u);
+        if (!toldOversize) {
+            std::fprintf(stderr,
+                         "Renderer: the window (%ux%u) is larger than this GPU can render; drawing at %ux%u and "
+                         "scaling it to the window\n",
+                         wanted[0], wanted[1], width, height);
+            toldOversize = true;
+        }
+    }
     const auto w = static_cast<GLsizei>(width);
     const auto h = static_cast<GLsizei>(height);
 
     glBindRenderbuffer(GL_RENDERBUFFER, color.Get());
     glRenderbufferStorage(GL_RENDERBUFFER, GL_SRGB8_ALPHA8, w, h);
     glBindRenderbuffer(GL_RENDERBUFFER, depthStencil.Get());
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, w, h);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH32F_STENCIL8, w, h);
     glBindRenderbuffer(GL_RENDERBUFFER, 0);
 
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer.Get());

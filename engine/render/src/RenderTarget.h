@@ -1,5 +1,5 @@
 #pragma once
-// The frame the renderer draws into: an sRGB RGBA8 colour buffer with depth and stencil, sized by
+// The frame the renderer draws into: an sRGB RGBA8 colour buffer with float depth and stencil, sized by
 // the renderer rather than by the window. The scene passes write linear colour with
 // GL_FRAMEBUFFER_SRGB on; everything else (debug lines, the tweak bar) writes display values as
 // they are. Drawing into a target of our own keeps the frame's size and
@@ -14,7 +14,8 @@ namespace RenderInterface {
 
 class RenderTarget {
 public:
-    // Allocates the buffers; sizes below 1 are raised to 1.
+    // Allocates the buffers; sizes below 1 are raised to 1, sizes beyond the driver's limits
+    // lowered to them, keeping the shape (and said once on stderr).
     RenderTarget(unsigned width, unsigned height);
 
     void Resize(unsigned width, unsigned height);
@@ -34,6 +35,7 @@ private:
     GlRenderbuffer depthStencil;
     unsigned width = 0;
     unsigned height = 0;
+    bool toldOversize = false;
 };
 
 }  // namespace RenderInterface

@@ -16,6 +16,7 @@ private:
     ShaderProgram program;
     LookUniforms look;
     GLint rayMatrix;
+    GLint farDepth;
     GlVertexArray noVertices;  // the triangle comes from gl_VertexID; core profiles still want a VAO
 };
 

@@ -33,3 +33,7 @@ const char* TwGetEnumLabel(TwType enumType, int value);
 void TwGetWindowSize(int* width, int* height);
 // Where the last TwDraw put the bar's panel; empty while the bar has not been drawn.
 TwRect TwGetBarRect(const TwBar* bar);
+// Whether a panel item has the keyboard: from the TwDraw in which the user clicks into a field
+// until the one in which the field is left (Return, Escape, a click elsewhere). Keys pressed
+// meanwhile are the field's. False before TwInit and after TwTerminate.
+bool TwIsKeyboardTaken();

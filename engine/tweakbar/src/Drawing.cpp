@@ -45,6 +45,13 @@ int TwDraw() {
         drawn.push_back(bar->panelRect);
     }
     ImGui::Render();
+    // Read after the widgets ran, so the click that enters a field and the key that leaves it
+    // count from this frame on, not one frame later as ImGui's own capture flags would.
+    library.keyboardTaken = ImGui::IsAnyItemActive();
+    // This frame saw the quick presses down; their releases count from the next one.
+    library.pressedSinceDraw.fill(false);
+    for (const SDL_Event& release : library.heldReleases) ImGui_ImplSDL2_ProcessEvent(&release);
+    library.heldReleases.clear();
     ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
     return 1;
 }

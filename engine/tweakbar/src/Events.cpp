@@ -77,6 +77,12 @@ int TwEventSDL(const void* sdlEvent, unsigned char sdlMajorVersion, unsigned cha
     const SDL_Event& event = *static_cast<const SDL_Event*>(sdlEvent);
     if (!HasUsableScancode(event)) return 0;
     TrackPointer(library, event);
+    if (event.type == SDL_KEYDOWN) {
+        library.pressedSinceDraw[event.key.keysym.scancode] = true;
+    } else if (event.type == SDL_KEYUP && library.pressedSinceDraw[event.key.keysym.scancode]) {
+        library.heldReleases.push_back(event);
+        return PanelWantsEvent(event) ? 1 : 0;
+    }
     ImGui_ImplSDL2_ProcessEvent(&event);
     return PanelWantsEvent(event) ? 1 : 0;
 }

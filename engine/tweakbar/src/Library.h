@@ -2,6 +2,7 @@
 // The one library context: what TwInit sets up and TwTerminate tears down.
 #include <SDL.h>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -65,6 +66,13 @@ struct Library {
     // Display size from TwWindowSize; 0 x 0 means "the window's own size".
     int displayWidth = 0, displayHeight = 0;
     EventPointer pointer;
+    // Whether a panel item held the keyboard when the last TwDraw ended.
+    bool keyboardTaken = false;
+    // ImGui reads keys as held or not once a frame, so a key pressed and released between two
+    // TwDraw calls would never reach a field: such a release waits until a frame has seen the key
+    // down. Indexed by scancode.
+    std::array<bool, SDL_NUM_SCANCODES> pressedSinceDraw{};
+    std::vector<SDL_Event> heldReleases;
 };
 
 Library& TheLibrary();

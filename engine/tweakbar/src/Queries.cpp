@@ -50,3 +50,8 @@ TwRect TwGetBarRect(const TwBar* bar) {
     const CTwBar* live = FindBar(bar);
     return live ? live->panelRect : TwRect{};
 }
+
+bool TwIsKeyboardTaken() {
+    const Library& library = TheLibrary();
+    return library.initialised && library.keyboardTaken;
+}
