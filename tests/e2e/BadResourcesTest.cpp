@@ -2,12 +2,10 @@
 // kind missing, cut short or overwritten with garbage, the demo starts, draws, and ends with exit
 // code 0 on Escape, having said exactly one clear line on stderr for each bad file, naming it.
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <thread>
 #include <vector>
 
 #include "DemoFixture.h"
@@ -101,7 +99,6 @@ TEST_P(BadResourcesTest, DemoRunsAndEndsWithZeroReportingEachBadFileOnce) {
         return IsSky(Patch(p, int(p.width) - 20, 10));
     }, 20.0);
     EXPECT_TRUE(IsSky(Patch(picture, int(picture.width) - 20, 10)));
-    std::this_thread::sleep_for(std::chrono::seconds(1));
     ASSERT_EQ(Quit(), 0);
 
     const std::vector<std::string> lines = Lines(program->StandardError());
