@@ -2,16 +2,12 @@
 // ahead grows about the same middle and the horizon stays put); dragging right with the right
 // button turns the view right by 0.24 degrees per pixel, sliding the scene left as a pinhole
 // camera would.
-#include <chrono>
 #include <cmath>
-#include <thread>
 
 #include "DemoFixture.h"
 
 namespace EndToEnd {
 namespace {
-
-using namespace std::chrono_literals;
 
 bool ShowsStartView(const TestSupport::FrameImage& p) {
     return HorizonRow(p) > 0 && PathExtent(p).Width() > 600;
@@ -57,9 +53,9 @@ TEST_F(CameraTest, RightButtonDragTurnsTheViewByTheMouseMotion) {
 
     const int pixels = 20;
     User().PressButton(3);
-    std::this_thread::sleep_for(300ms);
+    WaitForNextFrame();
     User().MovePointer(700 + pixels, 300);
-    std::this_thread::sleep_for(300ms);
+    WaitForNextFrame();
     User().ReleaseButton(3);
     const TestSupport::FrameImage after = CaptureUntil("after-drag", [&](const TestSupport::FrameImage& p) {
         return PathExtent(p).left < pathBefore.left - 20;

@@ -50,6 +50,13 @@ TestSupport::FrameImage DemoFixture::CaptureUntil(
     return picture;
 }
 
+void DemoFixture::WaitForNextFrame() {
+    const TestSupport::FrameImage now = Capture("frame");
+    const TestSupport::FrameImage next =
+        CaptureUntil("frame", [&](const TestSupport::FrameImage& p) { return Compare(now, p).count > 0; });
+    EXPECT_GT(Compare(now, next).count, 0) << "no new frame drawn";
+}
+
 void DemoFixture::Resize(int width, int height) {
     TestSupport::XdoTool("search --onlyvisible --name '^Vantor v0.0$' windowsize --sync %1 " +
                          std::to_string(width) + " " + std::to_string(height));

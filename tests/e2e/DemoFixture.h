@@ -34,6 +34,9 @@ protected:
                                          const std::function<bool(const TestSupport::FrameImage&)>& condition,
                                          double seconds = 30.0);
 
+    // Waits until the program has drawn a frame since the call, seen as a change of picture while
+    // the warrior walks: input given before it has been sampled by then.
+    void WaitForNextFrame();
     // Sizes the window as a window manager would and waits until the X server has done it.
     void Resize(int width, int height);
     // Presses the left button at window coordinates and lets go, each step held long enough for
