@@ -128,16 +128,11 @@ protected:
     CameraController camera;
 };
 
-// Starts above the scene looking along -z tilted slightly up, through a perspective view; the
-// renderer's camera gets forward, up and position every frame, whatever it held before.
+// Starts above the scene looking along -z tilted slightly up; the renderer's camera gets forward,
+// up and position every frame, whatever it held before.
 TEST_F(CameraTest, StartPoseIsHandedToTheRendererEveryFrame)
 {
     ASSERT_NE(camera.view, nullptr);
-    EXPECT_EQ(camera.view->width, 1400.0f);
-    EXPECT_EQ(camera.view->height, 800.0f);
-    EXPECT_FLOAT_EQ(camera.view->nearPlane, 0.1f);
-    EXPECT_FLOAT_EQ(camera.view->farPlane, 10000.0f);
-    EXPECT_FLOAT_EQ(camera.view->fovY, 0.7853982f);
     ExpectNear(camera.right, StartRight);
     RenderInterface::Camera& rendered = camera.view->GetCamera();
     for (int frame = 0; frame < 2; ++frame) {
