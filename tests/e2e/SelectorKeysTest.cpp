@@ -6,6 +6,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <gtest/gtest.h>
 
+#include <TestSupport/OffscreenRenderer.h>
 #include <TestSupport/XSession.h>
 
 #include "Pictures.h"
@@ -20,19 +21,19 @@ using EndToEnd::Compare;
 
 TEST(OnScreen, SpaceAndCStepTheSelectorsAndTheWeaponShowsFromTheNextFrame)
 {
-    TestSupport::XRenderWindow screen("Vantor character test", 1400, 800);
-    ASSERT_NE(screen.renderer, nullptr);
+    TestSupport::OffscreenRenderer screen(1400, 800, {}, true);
+    ASSERT_TRUE(screen);
     Input::Initialize();
-    std::optional<TestSupport::XUser> user(std::in_place, TestSupport::X11WindowId(screen.window));
-    ASSERT_TRUE(TestSupport::PumpUntil(Input::Update, [&] { return SDL_GetKeyboardFocus() == screen.window; }));
+    std::optional<TestSupport::XUser> user(std::in_place, TestSupport::X11WindowId(screen.Window()));
+    ASSERT_TRUE(TestSupport::PumpUntil(Input::Update, [&] { return SDL_GetKeyboardFocus() == screen.Window(); }));
     AnimationDemo demo;
-    demo.Init(screen.renderer, 1400, 800);
+    demo.Init(screen.Get(), 1400, 800);
     // Held still (speed 0, clips frozen) so that only the weapon can change the picture.
     demo.character.speed = 0.0f;
     demo.character.deltaTime = 0.0f;
     auto frame = [&] {
         demo.Update();
-        return screen.RenderFrame();
+        return screen.RenderAndRead();
     };
     // Presses a key and takes snapshots until one sees it go down: the frame it triggers in.
     auto press = [&](const char* key, int scancode) {
