@@ -41,7 +41,7 @@ struct Options {
     int emptyFrames = 300;
     bool check = false;
     int width = 0, height = 0;     // window size to run at; 0 keeps the program's own
-    double maxRssSlopeMiB = 0.1;   // allowed climb of the resident set, MiB per 1,000 frames
+    double maxRssSlopeMiB = 1.0;   // allowed climb of the resident set, MiB per 1,000 frames
     float pathTolerance = 0.05f;   // world units between the character and its path
 };
 
@@ -56,7 +56,7 @@ void PrintUsage() {
                  "                      facing away from it, or the resident memory kept growing\n"
                  "  --max-rss-slope M   climb of the resident set, in MiB per 1,000 frames fitted by least\n"
                  "                      squares over the second half of the measured frames, that --check\n"
-                 "                      allows (default 0.1)\n");
+                 "                      allows (default 1, a leak of about 1 KiB a frame)\n");
 }
 
 bool ParseCount(const char* text, int& count) {
