@@ -1,7 +1,14 @@
 #include "AssetTestSupport.h"
 
+#include <filesystem>
+
+#include <AntTweakBar.h>
 #include <RenderInterface/Animation.h>
+#include <TestSupport/OffscreenRenderer.h>
+#include <TestSupport/RecordingRenderer.h>
 #include <animation/AnimationLibrary.h>
+
+#include "demo/AnimationDemo.h"
 
 namespace AssetTests {
 
@@ -40,19 +47,21 @@ void EnsureRegistered() {
 
 const std::vector<AppResource>& AppResources() {
     static const std::vector<AppResource> resources = [] {
-        std::vector<AppResource> list = {
-            {"textures\\CubeMap.dds", "CubeMap"},   {"textures\\CitySkybox.dds", "CubeMap2"},
-            {"models\\Sword.mesh", "Sword"},        {"models\\Shield.mesh", "Shield"},
-            {"models\\Cerberus.mesh", "Gun"},       {"models\\default\\Cube.mesh", "floor"},
-            {"skeletons\\Warrior_Skeleton.ske", "PlayerSkeleton"},
-            {"models\\Warrior_Skeleton2.mesh", "Human"}, {"models\\Warrior_Skeleton.mesh", "Player"}};
-        for (const char* clip : {"Attack_1", "Attack_2", "Attack_3", "Die", "Guard", "Critical_Damage", "Damage",
-                                 "Skill_1", "Skill_2", "Skill_3", "Skill_4", "Skill_5", "Stand", "Walk", "Run"}) {
-            std::string name = clip;
-            if (name.find("Attack_") == 0 || name.find("Skill_") == 0) name.erase(name.find('_'), 1);
-            list.push_back({std::string("animations\\Warrior_") + clip + ".anim", name});
+        std::vector<AppResource> list;
+        const std::filesystem::path previous = std::filesystem::current_path();
+        std::filesystem::current_path(VANTOR_RESOURCE_ROOT);
+        {
+            TestSupport::OffscreenRenderer gl(64, 64);
+            TestSupport::RecordingRenderer recorder(*gl.Get());
+            AnimationDemo demo;
+            demo.Init(&recorder, 64.0f, 64.0f);
+            demo.Shutdown();
+            TwTerminate();
+            for (const TestSupport::RecordedCall& call : recorder.calls) {
+                if (call.result) list.push_back({call.text[0], call.text[1], call.result == RenderInterface::ResourceResult::Loaded});
+            }
         }
-        for (AppResource& resource : list) resource.path = ".\\resources\\" + resource.path;
+        std::filesystem::current_path(previous);
         return list;
     }();
     return resources;

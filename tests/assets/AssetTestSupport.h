@@ -15,10 +15,12 @@ namespace AssetTests {
 
 using Math::Vector3;
 
-// A resource as the app registers it: its path (backslashes, relative to the resources' parent)
-// and its name.
+// A resource as the app registers it: its path (backslashes, relative to the resources' parent),
+// its name, and whether it loaded. Recorded once from the demo's own start-up, run from the
+// directory that holds resources/, so the list is the app's and not a copy of it.
 struct AppResource {
     std::string path, name;
+    bool loaded = false;
 };
 const std::vector<AppResource>& AppResources();
 // Path of a generated file below resources/, e.g. "models/Sword.mesh".

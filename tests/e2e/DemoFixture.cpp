@@ -50,6 +50,13 @@ TestSupport::FrameImage DemoFixture::CaptureUntil(
     return picture;
 }
 
+void DemoFixture::WaitForNextFrame() {
+    const TestSupport::FrameImage now = Capture("frame");
+    const TestSupport::FrameImage next =
+        CaptureUntil("frame", [&](const TestSupport::FrameImage& p) { return Compare(now, p).count > 0; });
+    EXPECT_GT(Compare(now, next).count, 0) << "no new frame drawn";
+}
+
 void DemoFixture::Resize(int width, int height) {
     TestSupport::XdoTool("search --onlyvisible --name '^Vantor v0.0$' windowsize --sync %1 " +
                          std::to_string(width) + " " + std::to_string(height));
@@ -70,6 +77,28 @@ void DemoFixture::Tap(const std::string& key) {
     std::this_thread::sleep_for(HoldTime);
     User().ReleaseKey(key);
     std::this_thread::sleep_for(HoldTime);
+}
+
+TestSupport::FrameImage DemoFixture::FindPanelEntries() {
+    const TestSupport::FrameImage start = CaptureUntil("start", [](const TestSupport::FrameImage& p) {
+        return HorizonRow(p) > 0 && FindPanel(p).Width() > 150;
+    });
+    panel = FindPanel(start);
+    window = Rect{0, 0, int(start.width) - 1, int(start.height) - 1};
+    // A third of the way into the 170-pixel value fields, which end at the panel's right
+    // padding: clear of the step buttons at their right end.
+    valueX = panel.right - 8 - 170 * 2 / 3;
+    labelLines = TextLines(start, Rect{panel.left + 2, panel.top, valueX - 60, panel.bottom});
+    // The panel's own look (hover, focus, the values shown) is not what the tests judge.
+    panel.right += 8;
+    panel.bottom += 8;
+    return start;
+}
+
+void DemoFixture::SetPanelNumber(Entry entry, const char* value) {
+    Click(valueX, Row(entry));
+    Type(value);
+    User().MovePointer(window.Width() / 2, window.Height() * 3 / 8);
 }
 
 void DemoFixture::Type(const std::string& text) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -34,11 +35,23 @@ protected:
                                          const std::function<bool(const TestSupport::FrameImage&)>& condition,
                                          double seconds = 30.0);
 
+    // Waits until the program has drawn a frame since the call, seen as a change of picture while
+    // the warrior walks: input given before it has been sampled by then.
+    void WaitForNextFrame();
     // Sizes the window as a window manager would and waits until the X server has done it.
     void Resize(int width, int height);
     // Presses the left button at window coordinates and lets go, each step held long enough for
     // the program to see it in a frame of its own.
     void Click(int x, int y);
+    // The first panel's number and list entries, top to bottom below its title.
+    enum Entry { AnimationClips, WeaponTypes, DeltaTime, Speed };
+    // Waits for the scene and the first panel, then finds the panel's entries by their lines of
+    // text, so a change of font or spacing moves the clicks too. Returns that first picture.
+    TestSupport::FrameImage FindPanelEntries();
+    int Row(Entry entry) const { return labelLines.at(1 + entry); }
+    // Types a value into one of the panel's number fields, then takes the pointer back to the scene.
+    void SetPanelNumber(Entry entry, const char* value);
+
     // Holds a key (an X key name) for a few frames and lets go.
     void Tap(const std::string& key);
     // Replaces the text of the focused field, then Return.
@@ -47,6 +60,10 @@ protected:
     std::optional<int> Quit();
 
     std::filesystem::path pictures;
+    Rect panel;          // the first panel, with a margin for its own hover and focus looks
+    int valueX = 0;      // a point inside the entries' value fields
+    std::vector<int> labelLines;
+    Rect window;
     std::optional<TestSupport::RunningProgram> program;
 
 private:

@@ -1,6 +1,6 @@
-// The measuring tool's own arithmetic, checked against values worked out by hand: the median it
-// reports, the memory figures it reads from the kernel's status text, and the soundness checks it
-// applies to the character after a long run.
+// The measuring tool's own arithmetic, checked against values worked out by hand: the median, the
+// memory figures read from the kernel's status text, the slope that judges a soak's memory, and
+// the soundness checks it applies to the character after a long run.
 #include <cmath>
 #include <limits>
 
@@ -13,56 +13,48 @@
 
 namespace {
 
-using FrameTime::FrameSamples;
-
-// Property: the median is the middle of the sorted samples, whatever order they came in.
-TEST(FrameSamples, MedianIsTheMiddleOfTheSortedSamples) {
-    FrameSamples odd(8);
-    for (double ms : {9.0, 1.0, 5.0, 7.0, 3.0}) {
-        odd.Add(ms);
+// Property: the median is the middle of the sorted samples; samples beyond the reserved room are
+// dropped rather than growing the store mid-run.
+TEST(FrameSamples, MedianOfTheKeptSamples) {
+    const struct {
+        std::vector<double> added;
+        std::size_t capacity, kept;
+        double median;
+    } cases[] = {{{9, 1, 5, 7, 3}, 8, 5, 5.0}, {{40, 10, 30, 20}, 8, 4, 25.0}, {{}, 4, 0, 0.0}, {{1, 2, 3, 100, 200}, 3, 3, 2.0}};
+    for (const auto& c : cases) {
+        FrameTime::FrameSamples samples(c.capacity);
+        for (double ms : c.added) samples.Add(ms);
+        EXPECT_EQ(samples.Count(), c.kept);
+        EXPECT_DOUBLE_EQ(samples.Median(), c.median);
     }
-    EXPECT_DOUBLE_EQ(odd.Median(), 5.0);
-
-    FrameSamples even(8);
-    for (double ms : {40.0, 10.0, 30.0, 20.0}) {
-        even.Add(ms);
-    }
-    EXPECT_DOUBLE_EQ(even.Median(), 25.0);
-
-    EXPECT_DOUBLE_EQ(FrameSamples(4).Median(), 0.0);
 }
 
-// Property: samples beyond the reserved room are dropped rather than growing the store mid-run.
-TEST(FrameSamples, KeepsNoMoreThanItsCapacity) {
-    FrameSamples samples(3);
-    for (double ms : {1.0, 2.0, 3.0, 100.0, 200.0}) {
-        samples.Add(ms);
-    }
-    EXPECT_EQ(samples.Count(), 3u);
-    EXPECT_DOUBLE_EQ(samples.Median(), 2.0);
-}
-
-// Property: VmRSS and VmHWM are read from their own lines, in kB, and given in MiB.
+// Property: VmRSS and VmHWM are read from their own lines, in kB, and given in MiB; missing ones are 0.
 TEST(ProcessMemory, ReadsResidentAndPeakFromTheirLines) {
-    const char* status =
-        "Name:\tvantor\n"
-        "VmPeak:\t  999999 kB\n"
-        "VmHWM:\t  153600 kB\n"
-        "VmRSS:\t  102400 kB\n"
-        "RssAnon:\t   51200 kB\n";
-    const FrameTime::MemoryStatus memory = FrameTime::ParseMemoryStatus(status);
+    const auto memory = FrameTime::ParseMemoryStatus("Name:\tvantor\nVmPeak:\t 999999 kB\nVmHWM:\t 153600 kB\n"
+                                                     "VmRSS:\t 102400 kB\nRssAnon:\t 51200 kB\n");
     EXPECT_DOUBLE_EQ(memory.residentMiB, 100.0);
     EXPECT_DOUBLE_EQ(memory.peakResidentMiB, 150.0);
-
-    const FrameTime::MemoryStatus none = FrameTime::ParseMemoryStatus("Name:\tx\nVmPeak:\t 1 kB\n");
-    EXPECT_DOUBLE_EQ(none.residentMiB, 0.0);
-    EXPECT_DOUBLE_EQ(none.peakResidentMiB, 0.0);
+    EXPECT_DOUBLE_EQ(FrameTime::ParseMemoryStatus("VmPeak:\t 1 kB\n").residentMiB, 0.0);
+    const auto self = FrameTime::ReadMemoryStatus();
+    EXPECT_GT(self.residentMiB, 0.0);
+    EXPECT_LE(self.residentMiB, self.peakResidentMiB);
 }
 
-TEST(ProcessMemory, ThisProcessHasAResidentSetNoLargerThanItsPeak) {
-    const FrameTime::MemoryStatus memory = FrameTime::ReadMemoryStatus();
-    EXPECT_GT(memory.residentMiB, 0.0);
-    EXPECT_LE(memory.residentMiB, memory.peakResidentMiB);
+// Property: the slope is the least-squares line's, per 1,000 frames, over samples 100 frames apart:
+// a steady leak of 0.02 MiB per sample reads 0.2; with offsets o = i - 9.5 (sum of o^2 = 665), a
+// 1 MiB step halfway reads 10 * 50 / 665 and alternating +-0.5 MiB noise 10 * 5 / 665.
+TEST(ProcessMemory, ResidentSlopeIsTheLeastSquaresLinePer1000Frames) {
+    std::vector<double> leak, step, noise;
+    for (int i = 0; i < 20; ++i) {
+        leak.push_back(100.0 + 0.02 * i);
+        step.push_back(i < 10 ? 100.0 : 101.0);
+        noise.push_back(i % 2 ? 100.5 : 99.5);
+    }
+    EXPECT_NEAR(FrameTime::ResidentSlopePer1000Frames(leak, 100), 0.2, 1e-9);
+    EXPECT_NEAR(FrameTime::ResidentSlopePer1000Frames(step, 100), 500.0 / 665.0, 1e-9);
+    EXPECT_NEAR(FrameTime::ResidentSlopePer1000Frames(noise, 100), 50.0 / 665.0, 1e-9);
+    EXPECT_EQ(FrameTime::ResidentSlopePer1000Frames({5.0}, 100), 0.0);
 }
 
 // Property: the distance to the path is measured in the ground plane to the nearest segment,
@@ -77,9 +69,28 @@ TEST(CharacterHealth, DistanceToPolylineIsToTheNearestSegment) {
     EXPECT_TRUE(std::isinf(FrameTime::DistanceToPolyline({0, 0, 0}, {})));
 }
 
-class CharacterHealthTest : public ::testing::Test {
-protected:
-    CharacterHealthTest() {
+// Property: a finite pose on the path, facing within 60 degrees of its step, passes; each kind of
+// fault is named.
+TEST(CharacterHealth, EachFaultIsNamed) {
+    const struct {
+        void (*spoil)(PathCharacter&);
+        const char* named;  // empty: no fault
+    } cases[] = {
+        {[](PathCharacter&) {}, ""},
+        {[](PathCharacter& c) { c.forward = Math::Vector3(0.55f, 0.0f, 0.8f); }, ""},  // 55.5 degrees off
+        {[](PathCharacter& c) { c.forward = Math::Vector3(0.45f, 0.0f, 0.8f); }, "degrees away from the path step 1"},
+        {[](PathCharacter& c) { c.segment = 2, c.forward = Math::Vector3(0, 0, -1); }, "180 degrees"},
+        {[](PathCharacter& c) { c.skinningMatrices[17][5] = std::numeric_limits<float>::quiet_NaN(); },
+         "skinning matrices: entry 17"},
+        {[](PathCharacter& c) { c.localPoses[3].rotation.s = std::numeric_limits<float>::infinity(); },
+         "local poses: entry 3"},
+        {[](PathCharacter& c) { c.boneTransforms.clear(); }, "bone matrices: empty"},
+        {[](PathCharacter& c) { c.position = Math::Vector3(50.0f, 0.0f, 1.0f); }, "from the path"},
+        {[](PathCharacter& c) { c.position = Math::Vector3(50.0f, 2.0f, 0.0f); }, "off the ground"},
+        {[](PathCharacter& c) { c.position.x = std::nanf(""); }, "not finite"},
+    };
+    for (const auto& c : cases) {
+        PathCharacter character;
         character.curvePoints = {{0, 0, 0}, {100, 0, 0}, {100, 0, 100}};
         character.position = Math::Vector3(50.0f, 0.0f, 0.01f);
         character.segment = 1;
@@ -87,49 +98,14 @@ protected:
         character.skinningMatrices.resize(40);
         character.boneTransforms.resize(40);
         character.localPoses.resize(40);
+        c.spoil(character);
+        const std::string faults = FrameTime::FindCharacterFaults(character, 0.05f);
+        if (*c.named == '\0') {
+            EXPECT_EQ(faults, "");
+        } else {
+            EXPECT_NE(faults.find(c.named), std::string::npos) << c.named << " not in: " << faults;
+        }
     }
-    PathCharacter character;
-};
-
-// Property: a finite pose on the path passes; each kind of fault is named.
-TEST_F(CharacterHealthTest, SoundCharacterHasNoFaults) {
-    EXPECT_EQ(FrameTime::FindCharacterFaults(character, 0.05f), "");
-}
-
-TEST_F(CharacterHealthTest, NonFiniteMatrixEntryIsReportedWithItsIndex) {
-    character.skinningMatrices[17][5] = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_NE(FrameTime::FindCharacterFaults(character, 0.05f).find("skinning matrices: entry 17"), std::string::npos);
-}
-
-TEST_F(CharacterHealthTest, NonFiniteLocalPoseIsReported) {
-    character.localPoses[3].rotation.s = std::numeric_limits<float>::infinity();
-    EXPECT_NE(FrameTime::FindCharacterFaults(character, 0.05f).find("local poses: entry 3"), std::string::npos);
-}
-
-TEST_F(CharacterHealthTest, MissingPoseIsReported) {
-    character.boneTransforms.clear();
-    EXPECT_NE(FrameTime::FindCharacterFaults(character, 0.05f).find("bone matrices: empty"), std::string::npos);
-}
-
-TEST_F(CharacterHealthTest, CharacterOffThePathOrOffTheGroundIsReported) {
-    character.position = Math::Vector3(50.0f, 0.0f, 1.0f);
-    EXPECT_NE(FrameTime::FindCharacterFaults(character, 0.05f).find("from the path"), std::string::npos);
-    character.position = Math::Vector3(50.0f, 2.0f, 0.0f);
-    EXPECT_NE(FrameTime::FindCharacterFaults(character, 0.05f).find("off the ground"), std::string::npos);
-    character.position = Math::Vector3(std::nanf(""), 0.0f, 0.0f);
-    EXPECT_NE(FrameTime::FindCharacterFaults(character, 0.05f).find("not finite"), std::string::npos);
-}
-
-// Property: the character must face along the step it is on; within 60 degrees passes.
-TEST_F(CharacterHealthTest, HeadingAwayFromThePathStepIsReported) {
-    character.forward = Math::Vector3(0.55f, 0.0f, 0.8f);  // 55.5 degrees off the step along +x
-    EXPECT_EQ(FrameTime::FindCharacterFaults(character, 0.05f), "");
-    character.forward = Math::Vector3(0.45f, 0.0f, 0.8f);  // 60.6 degrees off
-    EXPECT_NE(FrameTime::FindCharacterFaults(character, 0.05f).find("degrees away from the path step 1"),
-              std::string::npos);
-    character.segment = 2;
-    character.forward = Math::Vector3(0.0f, 0.0f, -1.0f);  // backwards along the step towards +z
-    EXPECT_NE(FrameTime::FindCharacterFaults(character, 0.05f).find("180 degrees"), std::string::npos);
 }
 
 }  // namespace

@@ -66,6 +66,27 @@ Rect FindPanel(const TestSupport::FrameImage& image) {
     return panel;
 }
 
+std::vector<int> TextLines(const TestSupport::FrameImage& image, const Rect& area) {
+    const int right = std::min(area.right, int(image.width) - 1);
+    const int bottom = std::min(area.bottom, int(image.height) - 1);
+    std::vector<int> lines;
+    int first = -1;
+    for (int y = std::max(area.top, 0); y <= bottom + 1; ++y) {
+        bool text = false;
+        for (int x = std::max(area.left, 0); y <= bottom && x <= right && !text; ++x) {
+            const TestSupport::Pixel p = image.At(unsigned(x), unsigned(y));
+            text = std::min({p.r, p.g, p.b}) > 170;
+        }
+        if (text && first < 0) {
+            first = y;
+        } else if (!text && first >= 0) {
+            lines.push_back((first + y - 1) / 2);
+            first = -1;
+        }
+    }
+    return lines;
+}
+
 int HorizonRow(const TestSupport::FrameImage& image) {
     // Just right of the middle the far edge runs level, and nothing else crosses it there.
     const unsigned left = image.width / 2 + 20;

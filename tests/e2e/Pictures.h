@@ -2,6 +2,8 @@
 // What a picture of the running demo shows, judged by colour classes and by where two pictures
 // differ, never by exact pixel values: the sky is bright and bluish, the floor bright and grey
 // (a touch warm), the tweak panel dark, the path drawn in red.
+#include <vector>
+
 #include <TestSupport/FrameImage.h>
 
 namespace EndToEnd {
@@ -25,6 +27,10 @@ TestSupport::Color Patch(const TestSupport::FrameImage& image, int x, int y, int
 // The tweak panel: it hangs from the top-left corner, its title bar running along its top edge
 // and its dark body down its left edge; both end where the scene shows again.
 Rect FindPanel(const TestSupport::FrameImage& image);
+
+// The middle rows of the lines of light text inside `area`, top first: on the dark panel each is
+// one line of labels or values, wherever the UI's font and spacing put it.
+std::vector<int> TextLines(const TestSupport::FrameImage& image, const Rect& area);
 
 // The floor's far edge: looking down a band just right of the middle, the first row clearly
 // darker than the sky above it. -1 when there is no such row.

@@ -2,12 +2,9 @@
 // shows that character walking the path, and the weapon at its arm moves as the arm swings.
 // Judged by where pictures differ, never by exact pixels.
 #include "DemoFixture.h"
-#include "PanelLayout.h"
 
 namespace EndToEnd {
 namespace {
-
-namespace Layout = PanelLayout;
 
 class ImportedCharacterTest : public DemoFixture {
 protected:
@@ -16,14 +13,6 @@ protected:
     {
         return CaptureUntil(name, [&](const TestSupport::FrameImage& p) { return Compare(before, p, panel).count > 20; });
     }
-    void SetPanelNumber(int rowY, const char* value)
-    {
-        Click(Layout::ValueX, rowY);
-        Type(value);
-        User().MovePointer(Layout::RestX, Layout::RestY);
-    }
-
-    Rect panel;
 };
 
 bool Overlap(const Rect& a, const Rect& b)
@@ -34,13 +23,9 @@ bool Overlap(const Rect& a, const Rect& b)
 
 TEST_F(ImportedCharacterTest, WalksThePathWithTheWeaponMovingWithItsArm)
 {
-    const TestSupport::FrameImage start = CaptureUntil("start", [](const TestSupport::FrameImage& p) {
-        return HorizonRow(p) > 0 && FindPanel(p).Width() > 150 && !PathExtent(p).Empty();
-    });
-    panel = FindPanel(start);
+    const TestSupport::FrameImage start = FindPanelEntries();
     ASSERT_GT(panel.Width(), 150) << "no tweak panel";
-    panel.right += 8;
-    panel.bottom += 8;
+    ASSERT_GE(labelLines.size(), 5u) << "the title and four entries";
     const int horizon = HorizonRow(start);
     const Rect path = PathExtent(start);
     ASSERT_FALSE(path.Empty()) << "no path drawn";
@@ -54,8 +39,8 @@ TEST_F(ImportedCharacterTest, WalksThePathWithTheWeaponMovingWithItsArm)
 
     // The weapon: held still (no travel, no clip time), the sword turned into the shield shows
     // where the weapon is, at the character.
-    SetPanelNumber(Layout::SpeedY, "0");
-    SetPanelNumber(Layout::DeltaTimeY, "0");
+    SetPanelNumber(Speed, "0");
+    SetPanelNumber(DeltaTime, "0");
     TestSupport::FrameImage previous = Capture("freezing");
     const TestSupport::FrameImage sword = CaptureUntil("frozen", [&](const TestSupport::FrameImage& p) {
         const bool still = Compare(previous, p, panel).count == 0;
@@ -71,7 +56,7 @@ TEST_F(ImportedCharacterTest, WalksThePathWithTheWeaponMovingWithItsArm)
 
     // The clip playing again with the character standing: the arm swings and the pixels where the
     // weapon was change with it.
-    SetPanelNumber(Layout::DeltaTimeY, "0.007");
+    SetPanelNumber(DeltaTime, "0.007");
     const TestSupport::FrameImage playing = Capture("playing");
     const Changes swung = Compare(playing, ChangeFrom(playing, "swung"), panel);
     EXPECT_TRUE(Overlap(swung.box, weapon.box)) << "the weapon's place did not change as the arm moved";

@@ -1,8 +1,8 @@
 #include <TestSupport/FrameImage.h>
 
 #include <algorithm>
-#include <fstream>
 #include <stdexcept>
+#include <string>
 
 namespace TestSupport {
 
@@ -26,13 +26,6 @@ Color FrameImage::Average(unsigned x, unsigned y, unsigned w, unsigned h) const 
     }
     const double count = static_cast<double>(x1 - x) * static_cast<double>(y1 - y);
     return Color{sum.r / count, sum.g / count, sum.b / count, sum.a / count};
-}
-
-bool FrameImage::WritePpm(const std::string& path) const {
-    std::ofstream out(path, std::ios::binary);
-    out << "P6\n" << width << ' ' << height << "\n255\n";
-    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) out.write(reinterpret_cast<const char*>(&rgba[i]), 3);
-    return static_cast<bool>(out);
 }
 
 }  // namespace TestSupport

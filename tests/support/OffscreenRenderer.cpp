@@ -6,7 +6,7 @@
 
 namespace TestSupport {
 
-OffscreenRenderer::OffscreenRenderer(unsigned width, unsigned height, RenderInterface::RenderConfig config) {
+OffscreenRenderer::OffscreenRenderer(unsigned width, unsigned height, RenderInterface::RenderConfig config, bool shown) {
     // Keeps a driver chosen by the environment (Xvfb runs use x11).
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
@@ -16,7 +16,7 @@ OffscreenRenderer::OffscreenRenderer(unsigned width, unsigned height, RenderInte
     videoStarted = true;
     window = SDL_CreateWindow("Vantor test", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                               static_cast<int>(width), static_cast<int>(height),
-                              SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+                              SDL_WINDOW_OPENGL | (shown ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN));
     if (window == nullptr) {
         ADD_FAILURE() << "no SDL window: " << SDL_GetError();
         return;

@@ -1,36 +1,8 @@
 #include <TestSupport/RecordingRenderer.h>
 
-#include <sstream>
-
 namespace TestSupport {
 
 using namespace RenderInterface;
-
-// The name of an enumerator, from its value's place in `names`.
-template <typename Enum, std::size_t N>
-const char* NameOf(Enum value, const char* const (&names)[N]) {
-    const auto index = static_cast<std::size_t>(value);
-    return index < N ? names[index] : "?";
-}
-
-std::string RecordedCall::ToString() const {
-    std::ostringstream line;
-    line << operation << '(';
-    auto argument = [&line, first = true](const auto& value) mutable {
-        line << (first ? "" : ", ") << value;
-        first = false;
-    };
-    for (const std::string& part : text) argument(part);
-    if (renderableType) {
-        argument(NameOf(*renderableType, {"SkyBox", "StaticModel", "AnimatedModel", "DirectionalLight"}));
-        line << '@' << static_cast<const void*>(renderable);
-    }
-    for (float value : values) argument(value);
-    line << ')';
-    if (view != nullptr) line << (operation == "CreateView" ? " -> view@" : " view@") << static_cast<const void*>(view);
-    if (result) line << " -> " << NameOf(*result, {"Loaded", "FileNotFound", "ReadFailed", "BadFormat", "BadName"});
-    return line.str();
-}
 
 std::vector<RecordedCall> RecordingRenderer::Calls(const std::string& operation) const {
     std::vector<RecordedCall> matching;
@@ -41,25 +13,29 @@ std::vector<RecordedCall> RecordingRenderer::Calls(const std::string& operation)
 
 std::vector<std::string> RecordingRenderer::Operations() const {
     std::vector<std::string> names;
-    names.reserve(calls.size());
     for (const RecordedCall& call : calls) names.push_back(call.operation);
     return names;
 }
 
 std::string RecordingRenderer::Transcript() const {
     std::string all;
-    for (const RecordedCall& call : calls) all += call.ToString() + '\n';
+    for (const RecordedCall& call : calls) {
+        all += call.operation;
+        for (const std::string& part : call.text) all += " " + part;
+        all += '\n';
+    }
     return all;
 }
 
-RecordedCall& RecordingRenderer::Record(const char* operation) {
+RecordedCall& RecordingRenderer::Record(const char* operation, std::vector<float> values) {
     RecordedCall& call = calls.emplace_back();
     call.operation = operation;
+    call.values = std::move(values);
     return call;
 }
 
-ResourceResult RecordingRenderer::RecordRegistration(const char* operation, const char* path, const char* name,
-                                                     ResourceResult result) {
+ResourceResult RecordingRenderer::Registered(const char* operation, const char* path, const char* name,
+                                             ResourceResult result) {
     RecordedCall& call = Record(operation);
     call.text = {path ? path : "(null)", name ? name : "(null)"};
     call.result = result;
@@ -67,59 +43,48 @@ ResourceResult RecordingRenderer::RecordRegistration(const char* operation, cons
 }
 
 ResourceResult RecordingRenderer::RegisterTexture(const char* path, const char* name) {
-    return RecordRegistration("RegisterTexture", path, name, inner.RegisterTexture(path, name));
+    return Registered("RegisterTexture", path, name, inner.RegisterTexture(path, name));
 }
 
 ResourceResult RecordingRenderer::RegisterModel(const char* path, const char* name) {
-    return RecordRegistration("RegisterModel", path, name, inner.RegisterModel(path, name));
+    return Registered("RegisterModel", path, name, inner.RegisterModel(path, name));
 }
 
 ResourceResult RecordingRenderer::RegisterSkeleton(const char* path, const char* name) {
-    return RecordRegistration("RegisterSkeleton", path, name, inner.RegisterSkeleton(path, name));
+    return Registered("RegisterSkeleton", path, name, inner.RegisterSkeleton(path, name));
 }
 
 ResourceResult RecordingRenderer::RegisterAnimation(const char* path, const char* name) {
-    return RecordRegistration("RegisterAnimation", path, name, inner.RegisterAnimation(path, name));
+    return Registered("RegisterAnimation", path, name, inner.RegisterAnimation(path, name));
 }
 
 void RecordingRenderer::DrawLine(const Math::Vector3& p0, const Math::Vector4& color0, const Math::Vector3& p1,
                                  const Math::Vector4& color1, DebugRenderSpace space) {
-    Record("DrawLine").values = {p0.x,     p0.y,     p0.z,     color0.x, color0.y, color0.z, color0.w,
-                                 p1.x,     p1.y,     p1.z,     color1.x, color1.y, color1.z, color1.w,
-                                 static_cast<float>(space)};
+    Record("DrawLine", {p0.x, p0.y, p0.z, color0.x, color0.y, color0.z, color0.w, p1.x, p1.y, p1.z, color1.x,
+                        color1.y, color1.z, color1.w, static_cast<float>(space)});
     inner.DrawLine(p0, color0, p1, color1, space);
 }
 
 void RecordingRenderer::DrawSphere(const Math::Vector3& center, float radius, const Math::Vector4& color,
                                    DebugRenderSpace space) {
-    Record("DrawSphere").values = {center.x, center.y, center.z, radius, color.x, color.y, color.z, color.w,
-                                   static_cast<float>(space)};
+    Record("DrawSphere", {center.x, center.y, center.z, radius, color.x, color.y, color.z, color.w,
+                          static_cast<float>(space)});
     inner.DrawSphere(center, radius, color, space);
 }
 
-RecordedCall& RecordingRenderer::RecordObject(const char* operation, Renderable* object) {
-    RecordedCall& call = Record(operation);
-    call.renderable = object;
-    if (object != nullptr) call.renderableType = object->GetType();
-    if (object == nullptr) call.text = {"null"};
-    return call;
-}
-
 void RecordingRenderer::Register(Renderable* object) {
-    RecordObject("Register", object);
+    Record("Register").renderable = object;
     inner.Register(object);
 }
 
 void RecordingRenderer::UnRegister(Renderable* object) {
-    RecordObject("UnRegister", object);
+    Record("UnRegister").renderable = object;
     inner.UnRegister(object);
 }
 
 CameraView* RecordingRenderer::CreateView(float width, float height, float nearPlane, float farPlane, float fovY) {
     CameraView* view = inner.CreateView(width, height, nearPlane, farPlane, fovY);
-    RecordedCall& call = Record("CreateView");
-    call.values = {width, height, nearPlane, farPlane, fovY};
-    call.view = view;
+    Record("CreateView", {width, height, nearPlane, farPlane, fovY}).view = view;
     return view;
 }
 
@@ -134,7 +99,7 @@ void* RecordingRenderer::GetDevice() {
 }
 
 void RecordingRenderer::ResizeRenderTargets(unsigned width, unsigned height) {
-    Record("ResizeRenderTargets").values = {static_cast<float>(width), static_cast<float>(height)};
+    Record("ResizeRenderTargets", {static_cast<float>(width), static_cast<float>(height)});
     inner.ResizeRenderTargets(width, height);
 }
 

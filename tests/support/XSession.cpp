@@ -131,36 +131,6 @@ void XUser::ReleaseKey(const std::string& key)
     heldKeys.erase(std::remove(heldKeys.begin(), heldKeys.end(), key), heldKeys.end());
 }
 
-XRenderWindow::XRenderWindow(const char* title, int width, int height)
-{
-    EXPECT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                              SDL_WINDOW_OPENGL);
-    EXPECT_NE(window, nullptr) << SDL_GetError();
-    RenderInterface::RenderConfig config;
-    config.width = static_cast<float>(width);
-    config.height = static_cast<float>(height);
-    renderer = window ? RenderInterface::CreateRenderSystem(config, window) : nullptr;
-    EXPECT_NE(renderer, nullptr);
-}
-
-XRenderWindow::~XRenderWindow()
-{
-    RenderInterface::DestroyRenderSystem(renderer);
-    SDL_DestroyWindow(window);
-    SDL_Quit();
-}
-
-FrameImage XRenderWindow::RenderFrame()
-{
-    renderer->Render();
-    FrameImage frame;
-    renderer->ReadFrame(frame.rgba);
-    frame.width = renderer->GetRenderTargetWidth();
-    frame.height = renderer->GetRenderTargetHeight();
-    return frame;
-}
-
 RunningProgram::RunningProgram(const std::string& executable, const std::string& workingDirectory,
                                const std::string& videoDriver)
     : outputPrefix(testing::TempDir() + "vantor-" + std::to_string(getpid()) + "-")

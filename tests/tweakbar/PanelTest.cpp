@@ -7,16 +7,22 @@ namespace {
 
 using Panel = LibraryTest;
 
-// Hand-computed from ImGui's default style and 7 x 13 px font: the corner at (10, 10); a 19 px
-// title bar and 8 px padding put the first row at y = 37, rows 23 px apart; values start after
-// padding, the widest name ("Speed_Walk_Start", 112 px) and 8 px spacing, at x = 138.
+// One row per entry, top to bottom in the order added, evenly spaced without overlapping, the
+// values in one column inside the panel (whatever sizes the UI's font gives them).
 TEST_F(Panel, EntriesAreLaidOutInRowsInTheOrderAdded) {
     DemoBar demo;
     PanelDriver driver(window, demo.bar);
+    const TwRect panel = TwGetBarRect(demo.bar);
     const char* rows[] = {"AnimationClips", "WeaponTypes", "DeltaTime", "Speed", "Speed_Walk_Start"};
+    const TwRect first = ValueRect(demo.bar, rows[0]), second = ValueRect(demo.bar, rows[1]);
+    const float pitch = second.y - first.y;
+    EXPECT_GE(pitch, first.height);
     for (int row = 0; row < 5; ++row) {
         const TwRect value = ValueRect(demo.bar, rows[row]);
-        EXPECT_EQ(std::make_pair(value.x, value.y), std::make_pair(138.0f, 37.0f + 23.0f * float(row))) << rows[row];
+        EXPECT_EQ(value.x, first.x) << rows[row];
+        EXPECT_EQ(value.y, first.y + pitch * float(row)) << rows[row];
+        EXPECT_TRUE(value.x > panel.x + 50 && value.x + value.width <= panel.x + panel.width &&
+                    value.y + value.height <= panel.y + panel.height) << rows[row];
     }
 }
 

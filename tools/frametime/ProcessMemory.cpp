@@ -34,4 +34,23 @@ MemoryStatus ReadMemoryStatus() {
     return ParseMemoryStatus(text.str());
 }
 
+double ResidentSlopePer1000Frames(const std::vector<double>& samplesMiB, int framesApart) {
+    const double n = static_cast<double>(samplesMiB.size());
+    if (samplesMiB.size() < 2 || framesApart <= 0) {
+        return 0.0;
+    }
+    const double meanIndex = (n - 1.0) / 2.0;
+    double meanValue = 0.0;
+    for (double value : samplesMiB) {
+        meanValue += value / n;
+    }
+    double covariance = 0.0, variance = 0.0;
+    for (std::size_t i = 0; i < samplesMiB.size(); ++i) {
+        const double offset = static_cast<double>(i) - meanIndex;
+        covariance += offset * (samplesMiB[i] - meanValue);
+        variance += offset * offset;
+    }
+    return covariance / variance * 1000.0 / framesApart;
+}
+
 }  // namespace FrameTime

@@ -1,6 +1,7 @@
 #pragma once
 // This process's memory as the kernel reports it in /proc/self/status.
 #include <string>
+#include <vector>
 
 namespace FrameTime {
 
@@ -14,5 +15,10 @@ struct MemoryStatus {
 MemoryStatus ParseMemoryStatus(const std::string& statusText);
 // The current process's figures.
 MemoryStatus ReadMemoryStatus();
+
+// Least-squares slope of resident-set samples taken every `framesApart` frames, in MiB per 1,000
+// frames: a leak shows as a steady climb, while the allocator's one-off steps barely tilt a line
+// fitted through many samples. 0 with fewer than two samples.
+double ResidentSlopePer1000Frames(const std::vector<double>& samplesMiB, int framesApart);
 
 }  // namespace FrameTime

@@ -41,21 +41,22 @@ struct Options {
     int emptyFrames = 300;
     bool check = false;
     int width = 0, height = 0;     // window size to run at; 0 keeps the program's own
-    double maxRssGrowthMiB = 2.0;  // allowed growth of the resident set over the second half
+    double maxRssSlopeMiB = 1.0;   // allowed climb of the resident set, MiB per 1,000 frames
     float pathTolerance = 0.05f;   // world units between the character and its path
 };
 
 void PrintUsage() {
     std::fprintf(stderr,
                  "usage: vantor-frametime [--frames N] [--window WxH] [--empty-frames N] [--check]\n"
-                 "                        [--max-rss-growth MIB]\n"
+                 "                        [--max-rss-slope MIB]\n"
                  "  --frames N          demo frames to run (default 1000)\n"
                  "  --window WxH        resize the window to W x H before the first frame, as a user would\n"
                  "  --empty-frames N    empty frames to time afterwards; 0 skips them (default 300)\n"
                  "  --check             exit 1 if the character's pose is not finite, it is off its path or\n"
                  "                      facing away from it, or the resident memory kept growing\n"
-                 "  --max-rss-growth M  growth in MiB over the second half of the measured frames that\n"
-                 "                      --check allows (default 2)\n");
+                 "  --max-rss-slope M   climb of the resident set, in MiB per 1,000 frames fitted by least\n"
+                 "                      squares over the second half of the measured frames, that --check\n"
+                 "                      allows (default 1, a leak of about 1 KiB a frame)\n");
 }
 
 bool ParseCount(const char* text, int& count) {
@@ -82,7 +83,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             ++i;
         } else if (option == "--empty-frames" && value && ParseCount(value, options.emptyFrames)) {
             ++i;
-        } else if (option == "--max-rss-growth" && value && (options.maxRssGrowthMiB = std::atof(value)) > 0.0) {
+        } else if (option == "--max-rss-slope" && value && (options.maxRssSlopeMiB = std::atof(value)) > 0.0) {
             ++i;
         } else {
             std::fprintf(stderr, "vantor-frametime: bad argument '%s'\n", option.c_str());
@@ -224,16 +225,19 @@ std::string FindRunFaults(const DemoRun& run, const Options& options) {
         faults += "the render targets are " + std::to_string(run.renderWidth) + "x" + std::to_string(run.renderHeight) +
                   ", not the window's " + std::to_string(width) + "x" + std::to_string(height) + "\n";
     }
-    // Caches and the allocator settle during the first half; a leak keeps growing through the second.
-    if (!run.rssMiB.empty()) {
-        const double growth = run.rssAtEndMiB - run.rssMiB[run.rssMiB.size() / 2];
-        if (growth > options.maxRssGrowthMiB) {
-            char line[160];
-            std::snprintf(line, sizeof line,
-                          "resident memory grew by %.1f MiB over the second half of the run (allowed %.1f MiB)\n",
-                          growth, options.maxRssGrowthMiB);
+    // Caches and the allocator settle during the first half; a leak keeps climbing through the second.
+    const std::vector<double> settled(run.rssMiB.begin() + static_cast<long>(run.rssMiB.size() / 2), run.rssMiB.end());
+    if (settled.size() >= 10) {
+        const double slope = FrameTime::ResidentSlopePer1000Frames(settled, DemoRun::RssEvery);
+        char line[200];
+        std::snprintf(line, sizeof line, "resident memory climbed %.3f MiB per 1,000 frames over %zu samples "
+                      "(allowed %.3f)\n", slope, settled.size(), options.maxRssSlopeMiB);
+        std::printf("%s", line);
+        if (slope > options.maxRssSlopeMiB) {
             faults += line;
         }
+    } else {
+        faults += "too few frames to judge the resident memory: run at least 2,000\n";
     }
     return faults;
 }

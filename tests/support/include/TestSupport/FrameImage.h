@@ -1,7 +1,6 @@
 #pragma once
 // A frame read back from the renderer, with the few look-ups pixel tests need.
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace TestSupport {
@@ -27,8 +26,6 @@ struct FrameImage {
     // Mean colour of the w x h pixels whose top-left corner is (x, y), clipped to the image.
     // Throws std::out_of_range when nothing of the region lies inside.
     Color Average(unsigned x, unsigned y, unsigned w, unsigned h) const;
-    // Writes the image as a binary PPM (for looking at a failing test's frame). False on failure.
-    bool WritePpm(const std::string& path) const;
 };
 
 }  // namespace TestSupport

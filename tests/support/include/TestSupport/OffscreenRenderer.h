@@ -1,7 +1,8 @@
 #pragma once
-// The real renderer on a hidden SDL window, for tests: gl->Register(&cube); gl.RenderAndRead().
-// The window uses SDL's offscreen video driver unless SDL_VIDEODRIVER says otherwise (CTest sets
-// it), so no display is needed. The default config does not pace frames (swap interval 0).
+// The real renderer on an SDL window, for tests: gl->Register(&cube); gl.RenderAndRead().
+// The window uses SDL's offscreen video driver unless SDL_VIDEODRIVER says otherwise (X tests set
+// x11 and show the window, so that it takes focus and real input). The default config does not
+// pace frames (swap interval 0).
 #include <SDL.h>
 
 #include <RenderInterface/Renderer.h>
@@ -14,7 +15,7 @@ public:
     // Opens a width x height window with SDL_WINDOW_OPENGL and creates the renderer on it with the
     // config (its size taken from the arguments). On failure the test gets a non-fatal failure
     // with the reason, and the object is false.
-    OffscreenRenderer(unsigned width, unsigned height, RenderInterface::RenderConfig config = {});
+    OffscreenRenderer(unsigned width, unsigned height, RenderInterface::RenderConfig config = {}, bool shown = false);
     // Destroys the renderer, then the window.
     ~OffscreenRenderer();
     OffscreenRenderer(const OffscreenRenderer&) = delete;

@@ -2,11 +2,10 @@
 // A renderer that forwards every call to a real renderer and records it, so a test can check
 // what a scene registered and drew, in which order and with which values, e.g.
 // recorder.Calls("RegisterModel")[0].text[1] == "Sword".
-// Every operation but the const queries is recorded: registrations with text {path, name} and the
-// result; Register/UnRegister with the object and its type (text {"null"} for a null object);
-// CreateView with values {width, height, near, far, fovY} and the view; ReleaseView with the view;
-// DrawLine with values {p0, color0, p1, color1, space} and DrawSphere with {center, radius, color,
-// space}, each vector spelled out; ResizeRenderTargets with {width, height}; the rest by name.
+// Registrations record text {path, name} and the result; Register/UnRegister the object;
+// CreateView values {width, height, near, far, fovY} and the view; ReleaseView the view; DrawLine
+// values {p0, color0, p1, color1, space} and DrawSphere {center, radius, color, space}, each
+// vector spelled out; ResizeRenderTargets {width, height}; the rest only their name.
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,13 +19,8 @@ struct RecordedCall {
     std::vector<std::string> text;
     std::vector<float> values;
     RenderInterface::Renderable* renderable = nullptr;
-    // The renderable's type when the call was made (the object may be deleted by the time a test looks).
-    std::optional<RenderInterface::RenderableType> renderableType;
     RenderInterface::CameraView* view = nullptr;
     std::optional<RenderInterface::ResourceResult> result;
-
-    // One readable line, e.g. "RegisterModel(.\resources\models\Sword.mesh, Sword) -> Loaded".
-    std::string ToString() const;
 };
 
 class RecordingRenderer final : public RenderInterface::Renderer {
@@ -34,34 +28,27 @@ public:
     // `inner` must outlive the recorder.
     explicit RecordingRenderer(RenderInterface::Renderer& inner) : inner(inner) {}
 
-    // Every recorded call, oldest first.
-    std::vector<RecordedCall> calls;
+    std::vector<RecordedCall> calls;  // oldest first
 
-    // The recorded calls of one operation, oldest first.
     std::vector<RecordedCall> Calls(const std::string& operation) const;
     std::size_t Count(const std::string& operation) const { return Calls(operation).size(); }
-    // The operation names in call order, e.g. {"RegisterTexture", "RegisterTexture", "Register", ...}.
     std::vector<std::string> Operations() const;
-    // Every record as ToString(), one per line (for failure messages).
+    // One line per call, its operation and text (for failure messages).
     std::string Transcript() const;
 
     RenderInterface::ResourceResult RegisterTexture(const char* path, const char* name) override;
     RenderInterface::ResourceResult RegisterModel(const char* path, const char* name) override;
     RenderInterface::ResourceResult RegisterSkeleton(const char* path, const char* name) override;
     RenderInterface::ResourceResult RegisterAnimation(const char* path, const char* name) override;
-
     void DrawLine(const Math::Vector3& p0, const Math::Vector4& color0, const Math::Vector3& p1,
                   const Math::Vector4& color1, RenderInterface::DebugRenderSpace space) override;
     void DrawSphere(const Math::Vector3& center, float radius, const Math::Vector4& color,
                     RenderInterface::DebugRenderSpace space) override;
-
     void Register(RenderInterface::Renderable* object) override;
     void UnRegister(RenderInterface::Renderable* object) override;
-
     RenderInterface::CameraView* CreateView(float width, float height, float nearPlane, float farPlane,
                                             float fovY) override;
     void ReleaseView(RenderInterface::CameraView* view) override;
-
     void* GetDevice() override;
     void ResizeRenderTargets(unsigned width, unsigned height) override;
     void Render() override;
@@ -71,10 +58,9 @@ public:
     void ReadFrame(std::vector<std::uint8_t>& rgba) override;
 
 private:
-    RenderInterface::ResourceResult RecordRegistration(const char* operation, const char* path, const char* name,
-                                                       RenderInterface::ResourceResult result);
-    RecordedCall& Record(const char* operation);
-    RecordedCall& RecordObject(const char* operation, RenderInterface::Renderable* object);
+    RecordedCall& Record(const char* operation, std::vector<float> values = {});
+    RenderInterface::ResourceResult Registered(const char* operation, const char* path, const char* name,
+                                               RenderInterface::ResourceResult result);
 
     RenderInterface::Renderer& inner;
 };

@@ -1,7 +1,6 @@
 #pragma once
 // For tests that run under xvfb-run: real keys and pointer through xdotool, waiting until SDL has
-// seen them, a real window with the renderer on the X server, and the vantor executable started
-// and watched from outside as a user would.
+// seen them, and the vantor executable started and watched from outside as a user would.
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,7 +8,6 @@
 #include <SDL.h>
 #include <sys/types.h>
 
-#include <RenderInterface/Renderer.h>
 #include <TestSupport/FrameImage.h>
 
 namespace TestSupport {
@@ -54,21 +52,6 @@ private:
     std::string windowId;
     std::vector<int> heldButtons;
     std::vector<std::string> heldKeys;
-};
-
-// An SDL window on the X server with the real renderer drawing into it, kept for a whole test
-// program: a fresh X window per test would race its mapping against the first input events.
-struct XRenderWindow {
-    XRenderWindow(const char* title, int width, int height);
-    ~XRenderWindow();
-    XRenderWindow(const XRenderWindow&) = delete;
-    XRenderWindow& operator=(const XRenderWindow&) = delete;
-
-    // Renders a frame and reads it back.
-    FrameImage RenderFrame();
-
-    SDL_Window* window = nullptr;
-    RenderInterface::Renderer* renderer = nullptr;
 };
 
 struct WindowGeometry {

@@ -6,9 +6,10 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <gtest/gtest.h>
 
+#include <TestSupport/OffscreenRenderer.h>
 #include <TestSupport/XSession.h>
 
-#include "FrameDifference.h"
+#include "Pictures.h"
 #include "demo/AnimationDemo.h"
 #include "character/Selectors.h"
 #include "util/Input.h"
@@ -16,22 +17,23 @@
 namespace {
 
 namespace Input = Util::Input;
+using EndToEnd::Compare;
 
 TEST(OnScreen, SpaceAndCStepTheSelectorsAndTheWeaponShowsFromTheNextFrame)
 {
-    TestSupport::XRenderWindow screen("Vantor character test", 1400, 800);
-    ASSERT_NE(screen.renderer, nullptr);
+    TestSupport::OffscreenRenderer screen(1400, 800, {}, true);
+    ASSERT_TRUE(screen);
     Input::Initialize();
-    std::optional<TestSupport::XUser> user(std::in_place, TestSupport::X11WindowId(screen.window));
-    ASSERT_TRUE(TestSupport::PumpUntil(Input::Update, [&] { return SDL_GetKeyboardFocus() == screen.window; }));
+    std::optional<TestSupport::XUser> user(std::in_place, TestSupport::X11WindowId(screen.Window()));
+    ASSERT_TRUE(TestSupport::PumpUntil(Input::Update, [&] { return SDL_GetKeyboardFocus() == screen.Window(); }));
     AnimationDemo demo;
-    demo.Init(screen.renderer, 1400, 800);
+    demo.Init(screen.Get(), 1400, 800);
     // Held still (speed 0, clips frozen) so that only the weapon can change the picture.
     demo.character.speed = 0.0f;
     demo.character.deltaTime = 0.0f;
     auto frame = [&] {
         demo.Update();
-        return screen.RenderFrame();
+        return screen.RenderAndRead();
     };
     // Presses a key and takes snapshots until one sees it go down: the frame it triggers in.
     auto press = [&](const char* key, int scancode) {
@@ -62,14 +64,13 @@ TEST(OnScreen, SpaceAndCStepTheSelectorsAndTheWeaponShowsFromTheNextFrame)
         EXPECT_EQ(*c.selector, c.to) << c.key << " from " << c.from;
         release(c.key, c.scancode);
         if (c.selector == &weaponIndex) {
-            EXPECT_EQ(Changed(before, pressed, 30).count, 0) << "the weapon changed in the frame of the press";
+            EXPECT_EQ(Compare(before, pressed).count, 0) << "the weapon changed in the frame of the press";
         }
     }
     // C from 3 ("Gun") shows the sword again, around the projected grip.
     const TestSupport::FrameImage sword = frame();
-    sword.WritePpm("character-weapon-sword.ppm");
     EXPECT_EQ(demo.character.weaponModel->GetModelName(), "Sword");
-    const PixelRegion changed = Changed(before, sword, 30);
+    const EndToEnd::Changes changed = Compare(before, sword);
     ASSERT_GT(changed.count, 50) << "the picture did not change after C";
     const Math::Matrix4& weapon = demo.character.weaponModel->GetWorldMatrix();
     const RenderInterface::CameraView& view = *demo.camera.view;
@@ -79,9 +80,9 @@ TEST(OnScreen, SpaceAndCStepTheSelectorsAndTheWeaponShowsFromTheNextFrame)
                            glm::lookAt(eye, eye + toGlm(view.camera.GetForward()), toGlm(view.camera.GetUp())) *
                            glm::vec4(weapon[3], weapon[7], weapon[11], 1.0f);
     const glm::vec2 grip((clip.x / clip.w + 1.0f) * 700.0f, (1.0f - clip.y / clip.w) * 400.0f);
-    EXPECT_TRUE(grip.x >= changed.left - 20 && grip.x <= changed.right + 20) << grip.x;
-    EXPECT_TRUE(grip.y >= changed.top - 20 && grip.y <= changed.bottom + 20) << grip.y;
-    EXPECT_LT(std::max(changed.right - changed.left, changed.bottom - changed.top), 300) << "more than the weapon";
+    EXPECT_TRUE(grip.x >= changed.box.left - 20 && grip.x <= changed.box.right + 20) << grip.x;
+    EXPECT_TRUE(grip.y >= changed.box.top - 20 && grip.y <= changed.box.bottom + 20) << grip.y;
+    EXPECT_LT(std::max(changed.box.right - changed.box.left, changed.box.bottom - changed.box.top), 300) << "more than the weapon";
 
     user.reset();
     demo.Shutdown();
