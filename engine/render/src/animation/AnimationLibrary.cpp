@@ -23,24 +23,18 @@ Registry<Assets::AnimationData>& Clips() {
 }
 
 template <typename Data>
-ResourceResult Register(const char* path, const char* name, bool (*read)(const Assets::Bytes&, Data&, std::string&),
-                        Registry<Data>& registry) {
+ResourceResult Register(const char* path, const char* name,
+                        Assets::FileResult (*read)(const std::string&, Data&, std::string&), Registry<Data>& registry) {
     if (!CheckResourceNames(path, name)) {
         return ResourceResult::BadName;
     }
     registry.erase(name);
-    Assets::Bytes bytes;
-    const ResourceResult fileResult = ReadResourceFile(path, bytes);
-    if (fileResult != ResourceResult::Loaded) {
-        return fileResult;
-    }
     Data data;
-    std::string error;
-    if (!read(bytes, data, error)) {
-        return ReportBadFormat(path, error);
+    const ResourceResult result = ReadResourceFile(path, data, read);
+    if (result == ResourceResult::Loaded) {
+        registry[name] = std::move(data);
     }
-    registry[name] = std::move(data);
-    return ResourceResult::Loaded;
+    return result;
 }
 
 template <typename Data>
@@ -52,11 +46,11 @@ const Data* Find(const Registry<Data>& registry, const std::string& name) {
 }  // namespace
 
 ResourceResult RegisterSkeletonFile(const char* path, const char* name) {
-    return Register(path, name, Assets::ReadSkeleton, Skeletons());
+    return Register(path, name, Assets::ReadSkeletonFile, Skeletons());
 }
 
 ResourceResult RegisterAnimationFile(const char* path, const char* name) {
-    return Register(path, name, Assets::ReadAnimation, Clips());
+    return Register(path, name, Assets::ReadAnimationFile, Clips());
 }
 
 void Clear() {
