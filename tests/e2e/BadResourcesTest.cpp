@@ -1,6 +1,7 @@
 // Property: bad asset files never stop the program. With resources/ missing, or one file of each
-// kind missing, cut short or overwritten with garbage, the demo starts, draws, and ends with exit
-// code 0 on Escape, having said exactly one clear line on stderr for each bad file, naming it.
+// kind missing, cut short, overwritten with garbage or grown to 4 GiB, the demo starts, draws, and
+// ends with exit code 0 on Escape, having said exactly one clear line on stderr for each bad file,
+// naming it; without resources/, one more line, the last, says where it looked and where to start.
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -17,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum class Damage { Missing, Truncated, Garbage };
+enum class Damage { Missing, Truncated, Garbage, Huge };
 
 struct BadFile {
     const char* file;  // relative to resources/; empty for "no resources/ at all"
@@ -82,13 +83,16 @@ protected:
             WriteBytes(target, std::vector<char>(good.begin(), good.begin() + static_cast<long>(good.size() / 2)));
         } else if (bad.damage == Damage::Garbage) {
             WriteBytes(target, Garbage(good.size()));
+        } else if (bad.damage == Damage::Huge) {
+            WriteBytes(target, {});
+            fs::resize_file(target, std::uintmax_t{4} << 30);  // sparse: no disk used
         }
         return directory.string();
     }
 
     static std::string Name() {
         const BadFile bad = GetParam();
-        static const char* const kinds[] = {"missing", "truncated", "garbage"};
+        static const char* const kinds[] = {"missing", "truncated", "garbage", "huge"};
         std::string name = std::string(bad.file).empty() ? "no-resources" : bad.file;
         std::replace(name.begin(), name.end(), '/', '-');
         return name + "-" + kinds[static_cast<int>(bad.damage)];
@@ -105,8 +109,9 @@ TEST_P(BadResourcesTest, DemoRunsAndEndsWithZeroReportingEachBadFileOnce) {
     ASSERT_EQ(Quit(), 0);
 
     const std::vector<std::string> lines = Lines(program->StandardError());
+    const bool noResources = std::string(GetParam().file).empty();
     std::vector<std::string> bad;
-    if (std::string(GetParam().file).empty()) {
+    if (noResources) {
         for (const fs::directory_entry& entry : fs::recursive_directory_iterator(GoodResources)) {
             if (entry.is_regular_file()) {
                 bad.push_back(entry.path().filename().string());
@@ -115,7 +120,11 @@ TEST_P(BadResourcesTest, DemoRunsAndEndsWithZeroReportingEachBadFileOnce) {
     } else {
         bad.push_back(fs::path(GetParam().file).filename().string());
     }
-    EXPECT_EQ(lines.size(), bad.size()) << "one line per bad file; stderr was:\n" << program->StandardError();
+    EXPECT_EQ(lines.size(), bad.size() + noResources) << "one line per bad file; stderr was:\n" << program->StandardError();
+    if (noResources && !lines.empty()) {
+        EXPECT_NE(lines.back().find((fs::path(E2E_OUTPUT_DIR) / "bad-resources" / Name() / "resources").string()), std::string::npos) << lines.back();
+        EXPECT_NE(lines.back().find("scripts/run"), std::string::npos) << lines.back();
+    }
     for (const std::string& file : bad) {
         const auto naming = std::count_if(lines.begin(), lines.end(), [&file](const std::string& line) {
             return line.find(file) != std::string::npos;
@@ -138,10 +147,11 @@ const BadFile BadFiles[] = {
     {"animations/Warrior_Walk.anim", Damage::Missing},
     {"animations/Warrior_Walk.anim", Damage::Truncated},
     {"animations/Warrior_Walk.anim", Damage::Garbage},
+    {"models/Sword.mesh", Damage::Huge},
 };
 
 std::string CaseName(const ::testing::TestParamInfo<BadFile>& info) {
-    static const char* const kinds[] = {"Missing", "Truncated", "Garbage"};
+    static const char* const kinds[] = {"Missing", "Truncated", "Garbage", "Huge"};
     std::string name = std::string(info.param.file).empty() ? "NoResources" : fs::path(info.param.file).stem().string();
     name += std::string(kinds[static_cast<int>(info.param.damage)]);
     name += fs::path(info.param.file).extension().string();
