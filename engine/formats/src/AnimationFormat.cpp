@@ -42,7 +42,7 @@ bool ReadKeys(ByteReader& reader, std::uint32_t count, const char* field, float 
     return true;
 }
 
-// `previous` is the bone of the track before, or null for the first track.
+// `previous` is the track before, or null for the first track.
 bool ReadTrack(ByteReader& reader, const BoneTrack* previous, BoneTrack& track) {
     if (!reader.U32(track.bone, "track bone")) {
         return false;

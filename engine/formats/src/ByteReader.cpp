@@ -37,10 +37,9 @@ const std::uint8_t* ByteReader::Take(std::uint64_t count, const char* field) {
              std::to_string(Remaining()) + " left");
         return nullptr;
     }
-    const std::uint64_t start = offset;
     offset += count;
     if (file == nullptr) {
-        return data + start;
+        return data + fieldStart;
     }
     scratch.resize(static_cast<std::size_t>(count));
     if (count > 0 && std::fread(scratch.data(), 1, scratch.size(), file) != scratch.size()) {

@@ -137,8 +137,9 @@ bool MipLevels(ByteReader& reader, const Header& header, std::uint32_t& levels) 
     }
     levels = (header.flags & kFlagMipMapCount) != 0 && header.mipCount > 0 ? header.mipCount : 1;
     if (levels > fullChain) {
-        return reader.FailAt(kMipCountAt, "mip map count " + std::to_string(levels) + " exceeds the " + std::to_string(fullChain) +
-                           " levels of a " + std::to_string(header.width) + "-pixel face");
+        return reader.FailAt(kMipCountAt, "mip map count " + std::to_string(levels) + " exceeds the " +
+                                              std::to_string(fullChain) + " levels of a " +
+                                              std::to_string(header.width) + "-pixel face");
     }
     return true;
 }
