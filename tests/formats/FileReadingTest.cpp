@@ -34,8 +34,11 @@ std::function<std::string(const std::string&)> Via(Assets::FileResult (*read)(co
 
 }  // namespace
 
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return gFailAbove != 0 && size > gFailAbove ? nullptr : std::malloc(size > 0 ? size : 1);
+}
 void* operator new(std::size_t size) {
-    void* memory = gFailAbove != 0 && size > gFailAbove ? nullptr : std::malloc(size > 0 ? size : 1);
+    void* memory = operator new(size, std::nothrow);
     return memory != nullptr ? memory : throw std::bad_alloc();
 }
 void operator delete(void* memory) noexcept { std::free(memory); }

@@ -34,7 +34,7 @@ struct HandBytes {
         for (const char* c = text; *c != '\0'; ++c) bytes.push_back(static_cast<std::uint8_t>(*c));
         return *this;
     }
-    HandBytes& U8(std::uint8_t value) { return bytes.push_back(value), *this; }
+    HandBytes& U8(std::uint8_t value) { bytes.push_back(value); return *this; }
     HandBytes& U32(std::uint32_t value) {
         for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
         return *this;
