@@ -1,6 +1,7 @@
 #include "demo/AnimationDemo.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include <Assets/ResourcePaths.h>
 #include <RenderInterface/Renderer.h>
@@ -17,6 +18,20 @@ void UnregisterAndDelete(RenderInterface::Renderer* renderer, T*& object)
         renderer->UnRegister(object);
         delete object;
         object = nullptr;
+    }
+}
+
+// Resource paths are relative to the working directory. Started from elsewhere, every file is
+// missing; after those lines, one more says where the folder was looked for and where to start.
+void ReportMissingResourceFolder()
+{
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::absolute("resources", error);
+    if (!std::filesystem::is_directory(folder, error)) {
+        std::fprintf(stderr,
+                     "Vantor: looked for the resources in %s, which is not a folder; the demo runs from the folder "
+                     "that holds resources/ (the build folder, where scripts/run starts it)\n",
+                     folder.c_str());
     }
 }
 
@@ -62,6 +77,7 @@ void AnimationDemo::Init(RenderInterface::Renderer* newRenderer, float width, fl
     light->SetStrength(3.0f);
 
     character.Init(renderer, tweakBar);
+    ReportMissingResourceFolder();
     inspector.Init(character);
 }
 

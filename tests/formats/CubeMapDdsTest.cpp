@@ -1,10 +1,6 @@
 // Cube maps: standard DDS files that other tools read, our reader accepting the common
 // uncompressed variants, and every refusal path.
-#include <cstdio>
-#include <filesystem>
-#include <string>
-
-#include <unistd.h>
+#include <cstdlib>
 
 #include "FormatTestSupport.h"
 
@@ -18,19 +14,6 @@ constexpr std::size_t kFlags = 8, kHeight = 12, kWidth = 16, kPitch = 20, kMipCo
                       kAlphaMask = 104, kCaps2 = 112, kPixels = 128;
 constexpr std::uint32_t kBgra[4] = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
 
-// Face f is filled with (40 f, 255 - 40 f, 7, 200); its second pixel is (10 + f, 20, 30, 40).
-Assets::CubeMapData Cube(std::uint32_t size) {
-    Assets::CubeMapData cube{size, {}};
-    for (int f = 0; f < 6; ++f) {
-        for (std::uint32_t p = 0; p < size * size; ++p) {
-            const std::uint8_t first[4] = {std::uint8_t(40 * f), std::uint8_t(255 - 40 * f), 7, 200};
-            const std::uint8_t second[4] = {std::uint8_t(10 + f), 20, 30, 40};
-            cube.faces[f].insert(cube.faces[f].end(), p == 1 ? second : first, (p == 1 ? second : first) + 4);
-        }
-    }
-    return cube;
-}
-
 // A DDS header as another tool would write it, built field by field.
 HandBytes Header(std::uint32_t size, std::uint32_t flags, std::uint32_t mips, std::uint32_t pixelFlags,
                  const std::uint32_t (&masks)[4]) {
@@ -42,15 +25,6 @@ HandBytes Header(std::uint32_t size, std::uint32_t flags, std::uint32_t mips, st
     return h;
 }
 
-std::string Shell(const std::string& command) {
-    std::string output;
-    char buffer[512];
-    FILE* pipe = popen(command.c_str(), "r");
-    while (pipe != nullptr && std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
-    if (pipe != nullptr) pclose(pipe);
-    return output;
-}
-
 }  // namespace
 
 // What we write is a standard DDS cube map: ImageMagick reads every face with its pixels in the
@@ -59,16 +33,19 @@ TEST(CubeMapDds, OtherToolsReadWhatWeWrite) {
     const Assets::Bytes bytes = Assets::WriteCubeMapDds(Cube(2));
     EXPECT_EQ(Assets::Bytes(bytes.begin(), bytes.begin() + kPixels), Header(2, 0x100F, 1, 0x41, kBgra).bytes);
     EXPECT_EQ(Assets::Bytes(bytes.begin() + kPixels, bytes.begin() + kPixels + 4), (Assets::Bytes{7, 255, 0, 200}));
-    const std::string path = (std::filesystem::temp_directory_path() / ("vantor-" + std::to_string(getpid()) + ".dds")).string();
-    std::string error;
-    ASSERT_TRUE(Assets::WriteFileBytes(path, bytes, error)) << error;
+    const std::string path = TemporaryFile(".dds", bytes, bytes.size());
     for (int f = 0; f < 6; ++f) {
-        const std::string text = Shell("convert '" + path + "[" + std::to_string(f) + "]' txt:- 2>&1");
+        Assets::Bytes listing;
+        std::string error;
+        ASSERT_EQ(std::system(("convert '" + path + "[" + std::to_string(f) + "]' '" + path + ".txt'").c_str()), 0);
+        ASSERT_TRUE(Assets::ReadFileBytes(path + ".txt", listing, error)) << error;
+        const std::string text(listing.begin(), listing.end());
         const std::string first = std::to_string(40 * f) + "," + std::to_string(255 - 40 * f) + ",7,200)";
         EXPECT_NE(text.find("0,0: (" + first), std::string::npos) << "face " << f << ":\n" << text;
         EXPECT_NE(text.find("1,0: (" + std::to_string(10 + f) + ",20,30,40)"), std::string::npos) << text;
     }
     std::filesystem::remove(path);
+    std::filesystem::remove(path + ".txt");
 }
 
 // Files from other tools: red-first pixels, no alpha channel, and mip chains whose smaller levels
@@ -99,7 +76,8 @@ TEST(CubeMapDds, ReadsOtherToolsVariantsAndOurOwnFiles) {
     }
 }
 
-// Only complete cube maps of uncompressed 32-bit pixels, of sane size, in a consistent header.
+// Only complete cube maps of uncompressed 32-bit pixels, of a size within the limit, in a
+// consistent header; each message points at the field at fault.
 TEST(CubeMapDds, EveryRefusal) {
     const Assets::Bytes valid = Assets::WriteCubeMapDds(Cube(2));
     ExpectPatchesRefused(Assets::ReadCubeMapDds, valid,
@@ -109,27 +87,26 @@ TEST(CubeMapDds, EveryRefusal) {
                           {kCaps2, 0x7E00, "six faces"},  // no -z face
                           {kCaps2, 0x20FE00, "volume"},
                           {kHeight, 1, "square"},
-                          {kWidth, 0xFFFFFFFF, "square"},
                           {kPitch, 12, "row pitch 12"},
                           {kPixelFlags, 0x20000, "uncompressed RGB"},  // luminance
                           {kBitCount, 24, "not 24"},
                           {kPixelFormatSize, 24, "pixel format size 24"},
                           {kRedMask, 0x0000FF00, "neither RGBA8 nor BGRA8"},
-                          {kBlueMask, 0x00FF0000, "neither RGBA8 nor BGRA8"},  // red and blue alike
-                          {kAlphaMask, 0, "neither RGBA8 nor BGRA8"}});        // alpha flag, no alpha
+                          {kBlueMask, 0x00FF0000, "neither RGBA8 nor BGRA8", kRedMask},  // red and blue alike
+                          {kAlphaMask, 0, "neither RGBA8 nor BGRA8", kRedMask}});        // alpha flag, no alpha
     const struct {
         std::size_t offsets[3];
         std::uint32_t values[3];
         const char* reason;
-    } together[] = {{{kPixelFlags, kFourCC, kFourCC}, {0x4, 0x31545844, 0x31545844}, "'DXT1'"},
-                    {{kWidth, kHeight, kPitch}, {0, 0, 0}, "non-empty"},
-                    {{kWidth, kHeight, kPitch}, {16385, 16385, 16385 * 4}, "exceeds 16384"},
-                    {{kWidth, kHeight, kPitch}, {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFC}, "exceeds 16384"},
-                    {{kWidth, kHeight, kPitch}, {16384, 16384, 16384 * 4}, "truncated or oversized"},
-                    {{kFlags, kMipCount, kMipCount}, {0x2100F, 3, 3}, "mip map count 3"}};  // 2 pixels: 2 levels
+        std::size_t at;
+    } together[] = {{{kPixelFlags, kFourCC, kFourCC}, {0x4, 0x31545844, 0x31545844}, "'DXT1'", kFourCC},
+                    {{kWidth, kHeight, kPitch}, {0, 0, 0}, "face size 0 outside", kWidth},
+                    {{kWidth, kHeight, kPitch}, {2049, 2049, 2049 * 4}, "face size 2049 outside 1..2048", kWidth},
+                    {{kWidth, kHeight, kPitch}, {2048, 2048, 2048 * 4}, "truncated", kWidth},
+                    {{kFlags, kMipCount, kMipCount}, {0x2100F, 3, 3}, "mip map count 3", kMipCount}};  // 2 pixels: 2 levels
     for (const auto& c : together) {
         Assets::Bytes bytes = valid;
         for (int i = 0; i < 3; ++i) PutU32(bytes, c.offsets[i], c.values[i]);
-        EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, c.reason)) << c.reason;
+        EXPECT_TRUE(Refuses(Assets::ReadCubeMapDds, bytes, c.reason, c.at)) << c.reason;
     }
 }

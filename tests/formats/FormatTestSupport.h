@@ -1,16 +1,25 @@
 #pragma once
 // Helpers for the format tests: laying out bytes by hand as docs/formats.md describes them,
-// patching fields of a valid file, and checking that a reader refuses for the stated reason.
+// patching fields of a valid file, checking that a reader refuses for the stated reason at the
+// stated byte, and files to read from disk.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <initializer_list>
+#include <limits>
 #include <string>
+
+#include <unistd.h>
 
 #include <Assets/Formats.h>
 
+#include "FormatSamples.h"
+
 namespace FormatTest {
+
+const float kNaN = std::numeric_limits<float>::quiet_NaN(), kInfinity = std::numeric_limits<float>::infinity();
 
 inline std::uint32_t Bits(float value) {
     std::uint32_t bits = 0;
@@ -25,16 +34,22 @@ struct HandBytes {
         for (const char* c = text; *c != '\0'; ++c) bytes.push_back(static_cast<std::uint8_t>(*c));
         return *this;
     }
-    HandBytes& U8(std::uint8_t value) {
-        bytes.push_back(value);
-        return *this;
-    }
+    HandBytes& U8(std::uint8_t value) { bytes.push_back(value); return *this; }
     HandBytes& U32(std::uint32_t value) {
         for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
         return *this;
     }
     HandBytes& F32(float value) { return U32(Bits(value)); }
 };
+
+// A file in the temporary folder holding `head`, then a hole (no disk used) up to `size` bytes.
+inline std::string TemporaryFile(const std::string& name, const Assets::Bytes& head, std::uint64_t size) {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / (std::to_string(getpid()) + name);
+    std::string error;
+    EXPECT_TRUE(Assets::WriteFileBytes(path.string(), head, error)) << error;
+    std::filesystem::resize_file(path, size);
+    return path.string();
+}
 
 inline void PutU32(Assets::Bytes& bytes, std::size_t offset, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) bytes.at(offset + i) = static_cast<std::uint8_t>(value >> (8 * i));
@@ -43,20 +58,26 @@ inline void PutU32(Assets::Bytes& bytes, std::size_t offset, std::uint32_t value
 template <typename Data>
 using Reader = bool (*)(const Assets::Bytes&, Data&, std::string&);
 
-// The reader must refuse `bytes` with a message that contains `reason`.
+// The reader must refuse `bytes` with a message that contains `reason` and points at byte `at`
+// (for a patch, by default the patched field itself).
+constexpr std::size_t kPatchedField = SIZE_MAX, kAnywhere = SIZE_MAX - 1;
 template <typename Data>
-::testing::AssertionResult Refuses(Reader<Data> read, const Assets::Bytes& bytes, const std::string& reason) {
+::testing::AssertionResult Refuses(Reader<Data> read, const Assets::Bytes& bytes, const std::string& reason,
+                                   std::size_t at = kAnywhere) {
     Data data;
     std::string error;
     if (read(bytes, data, error)) return ::testing::AssertionFailure() << "accepted; expected '" << reason << "'";
-    return ::testing::AssertionResult(error.find(reason) != std::string::npos) << "refused with '" << error << "'";
+    const bool placed = at == kAnywhere || error.find("(at byte " + std::to_string(at) + ")") != std::string::npos;
+    return ::testing::AssertionResult(placed && error.find(reason) != std::string::npos) << "refused with '" << error << "'";
 }
 
-// One 32-bit field of a valid file overwritten, and the reason the reader must give for it.
+// One 32-bit field of a valid file overwritten, the reason the reader must give for it and the
+// byte its message must point at.
 struct Patch {
     std::size_t offset;
     std::uint32_t value;
     const char* reason;
+    std::size_t at = kPatchedField;
 };
 
 template <typename Data>
@@ -64,7 +85,8 @@ void ExpectPatchesRefused(Reader<Data> read, const Assets::Bytes& valid, std::in
     for (const Patch& patch : patches) {
         Assets::Bytes bytes = valid;
         PutU32(bytes, patch.offset, patch.value);
-        EXPECT_TRUE(Refuses(read, bytes, patch.reason)) << "value " << patch.value << " at byte " << patch.offset;
+        EXPECT_TRUE(Refuses(read, bytes, patch.reason, patch.at == kPatchedField ? patch.offset : patch.at))
+            << "value " << patch.value << " at byte " << patch.offset;
     }
 }
 

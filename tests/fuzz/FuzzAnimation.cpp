@@ -2,6 +2,7 @@
 #include "FuzzChecks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    FuzzChecks::ReadWriteIdentity(data, size, Assets::ReadAnimation, Assets::WriteAnimation);
+    Assets::AnimationData parsed;
+    FuzzChecks::ReadBothWays(data, size, Assets::ReadAnimation, Assets::ReadAnimationFile, Assets::WriteAnimation, parsed, true);
     return 0;
 }

@@ -6,11 +6,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Assets::CubeMapData cube, again;
     std::string error;
-    if (!Assets::ReadCubeMapDds(Assets::Bytes(data, data + size), cube, error)) {
-        if (error.empty()) FuzzChecks::Violated("refused without a reason");
-        return 0;
-    }
-    if (!Assets::ReadCubeMapDds(Assets::WriteCubeMapDds(cube), again, error) || again.faces != cube.faces) {
+    if (FuzzChecks::ReadBothWays(data, size, Assets::ReadCubeMapDds, Assets::ReadCubeMapDdsFile, Assets::WriteCubeMapDds,
+                                 cube, false) &&
+        !(Assets::ReadCubeMapDds(Assets::WriteCubeMapDds(cube), again, error) && again.faces == cube.faces)) {
         FuzzChecks::Violated("an accepted cube map does not survive a write and a read");
     }
     return 0;

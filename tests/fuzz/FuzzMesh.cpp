@@ -2,6 +2,7 @@
 #include "FuzzChecks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    FuzzChecks::ReadWriteIdentity(data, size, Assets::ReadMesh, Assets::WriteMesh);
+    Assets::MeshData parsed;
+    FuzzChecks::ReadBothWays(data, size, Assets::ReadMesh, Assets::ReadMeshFile, Assets::WriteMesh, parsed, true);
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "FuzzChecks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    FuzzChecks::ReadWriteIdentity(data, size, Assets::ReadSkeleton, Assets::WriteSkeleton);
+    Assets::SkeletonData parsed;
+    FuzzChecks::ReadBothWays(data, size, Assets::ReadSkeleton, Assets::ReadSkeletonFile, Assets::WriteSkeleton, parsed, true);
     return 0;
 }

@@ -1,5 +1,5 @@
 // Registering asset files: good files load silently, read with either path separator; a missing
-// file, contents of the wrong kind or a missing name are refused with the path on stderr.
+// file, contents of the wrong kind or a missing name are refused with the path as opened on stderr.
 #include <algorithm>
 
 #include "SceneFixture.h"
@@ -12,14 +12,15 @@ using RenderInterface::ResourceResult;
 
 class Resources : public SceneTest {
 protected:
-    // The result of a registration and how often `path` appears in what it printed on stderr.
+    // The result of a registration and how often `path`, as opened, appears in what it printed on stderr.
     std::pair<ResourceResult, std::size_t> Register(ResourceResult (Renderer::*registration)(const char*, const char*),
                                                     const std::string& path, const char* name = "thing") {
         ::testing::internal::CaptureStderr();
         const ResourceResult result = (gl.Get()->*registration)(path.c_str(), name);
         const std::string printed = ::testing::internal::GetCapturedStderr();
+        const std::string opened = Assets::NormalizePath(path);
         std::size_t count = 0;
-        for (std::size_t at = printed.find(path); at != std::string::npos; at = printed.find(path, at + 1)) ++count;
+        for (std::size_t at = printed.find(opened); at != std::string::npos; at = printed.find(opened, at + 1)) ++count;
         return {result, path.empty() ? printed.size() : count};
     }
 };
@@ -35,7 +36,7 @@ TEST_F(Resources, GoodFilesLoadSilentlyWithEitherSeparator) {
 }
 
 TEST_F(Resources, RefusalsAreReportedOnceWithTheirPath) {
-    const std::string absent = TestDirectory() + "/absent.mesh";
+    const std::string absent = TestDirectory() + "\\absent.mesh";
     for (auto registration : {&Renderer::RegisterModel, &Renderer::RegisterTexture, &Renderer::RegisterSkeleton,
                               &Renderer::RegisterAnimation})
         EXPECT_EQ(Register(registration, absent), std::make_pair(ResourceResult::FileNotFound, std::size_t{1}));

@@ -1,6 +1,10 @@
 // Skinned models are deformed on the GPU by the matrices last given to them: each vertex follows
 // its bone's matrix (moved, turned, placed by the world matrix), bones past the given matrices
-// stay in the bind pose, and a model whose mesh or skeleton is unknown is left out.
+// stay in the bind pose, a pose that is not finite is reported once and drawn in the bind pose,
+// and a model whose mesh or skeleton is unknown is left out.
+#include <algorithm>
+#include <limits>
+
 #include "SceneFixture.h"
 
 namespace RenderTest {
@@ -57,6 +61,18 @@ TEST_F(Skinning, BonesPastTheGivenMatricesStayInTheBindPose) {
     EXPECT_EQ(Colours({{-4, -1, 1}, {0, 1, 1}}), (Points{1, -1}));
     model.SetSkinningMatricies({});
     EXPECT_EQ(Colours({{0, -1, 1}, {0, 1, 1}}), (Points{1, -1}));
+}
+
+TEST_F(Skinning, APoseThatIsNotFiniteIsReportedOnceAndDrawnInTheBindPose) {
+    Math::Matrix4 broken = Translation(4, 0, 0);
+    broken.m[3] = std::numeric_limits<float>::infinity();
+    model.SetSkinningMatricies({Math::Matrix4::identity, broken});
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(Colours({{0, -1, 1}, {0, 1, 1}}), (Points{1, -1}));
+    EXPECT_EQ(Colours({{0, -1, 1}, {0, 1, 1}}), (Points{1, -1}));
+    const std::string printed = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
+    EXPECT_NE(printed.find("'column' is not finite"), std::string::npos) << printed;
 }
 
 TEST_F(Skinning, UnknownSkeletonOrMeshLeavesTheModelOut) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "ByteReader.h"
 #include "ByteWriter.h"
+#include "Parsing.h"
 
 namespace Assets {
 
@@ -18,17 +18,14 @@ constexpr std::uint64_t kTrackHeaderBytes = 16;
 constexpr std::uint64_t kVector3KeyBytes = 4 + 12;
 constexpr std::uint64_t kRotationKeyBytes = 4 + 16;
 
-bool ReadValue(ByteReader& reader, Math::Vector3& value) { return reader.Vec3(value, "key value"); }
-bool ReadValue(ByteReader& reader, Math::Quaternion& value) { return reader.UnitQuaternion(value, "rotation key"); }
+// Translation and scale keys differ only in the magnitude they may reach.
+bool ReadValue(ByteReader& reader, Math::Vector3& value, float limit) { return reader.Vec3(value, "key value", limit); }
+bool ReadValue(ByteReader& reader, Math::Quaternion& value, float) { return reader.UnitQuaternion(value, "rotation key"); }
 void WriteValue(ByteWriter& writer, const Math::Vector3& value) { writer.Vec3(value); }
 void WriteValue(ByteWriter& writer, const Math::Quaternion& value) { writer.Quaternion(value); }
 
 template <typename Key>
-bool ReadKeys(ByteReader& reader, std::uint32_t count, std::uint64_t keyBytes, const char* field,
-              std::vector<Key>& keys) {
-    if (!reader.CountFits(count, keyBytes, field)) {
-        return false;
-    }
+bool ReadKeys(ByteReader& reader, std::uint32_t count, const char* field, float limit, std::vector<Key>& keys) {
     keys.assign(count, Key{});
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (!reader.Float(keys[i].time, "key time")) {
@@ -38,22 +35,36 @@ bool ReadKeys(ByteReader& reader, std::uint32_t count, std::uint64_t keyBytes, c
             return reader.Fail(std::string(field) + ": key times must increase strictly (" +
                                std::to_string(keys[i - 1].time) + " then " + std::to_string(keys[i].time) + ")");
         }
-        if (!ReadValue(reader, keys[i].value)) {
+        if (!ReadValue(reader, keys[i].value, limit)) {
             return false;
         }
     }
     return true;
 }
 
-bool ReadTrack(ByteReader& reader, BoneTrack& track) {
+// `previous` is the track before, or null for the first track.
+bool ReadTrack(ByteReader& reader, const BoneTrack* previous, BoneTrack& track) {
+    if (!reader.U32(track.bone, "track bone")) {
+        return false;
+    }
+    // Increasing bone order lets a pose be sampled in one walk over bones and tracks together.
+    if (previous != nullptr && track.bone == previous->bone) {
+        return reader.Fail("bone " + std::to_string(track.bone) + " has more than one track");
+    }
+    if (previous != nullptr && track.bone < previous->bone) {
+        return reader.Fail("tracks are not in increasing bone order (bone " + std::to_string(track.bone) +
+                           " after bone " + std::to_string(previous->bone) + ")");
+    }
+    // Each count is checked alone against the bytes left; together they are checked as the keys are read.
     std::uint32_t translationCount = 0;
     std::uint32_t rotationCount = 0;
     std::uint32_t scaleCount = 0;
-    return reader.U32(track.bone, "track bone") && reader.U32(translationCount, "translation key count") &&
-           reader.U32(rotationCount, "rotation key count") && reader.U32(scaleCount, "scale key count") &&
-           ReadKeys(reader, translationCount, kVector3KeyBytes, "translation key count", track.translations) &&
-           ReadKeys(reader, rotationCount, kRotationKeyBytes, "rotation key count", track.rotations) &&
-           ReadKeys(reader, scaleCount, kVector3KeyBytes, "scale key count", track.scales);
+    return reader.Count(translationCount, "translation key count", 0, kMaxKeys, kVector3KeyBytes) &&
+           reader.Count(rotationCount, "rotation key count", 0, kMaxKeys, kRotationKeyBytes) &&
+           reader.Count(scaleCount, "scale key count", 0, kMaxKeys, kVector3KeyBytes) &&
+           ReadKeys(reader, translationCount, "translation keys", kMaxMagnitude, track.translations) &&
+           ReadKeys(reader, rotationCount, "rotation keys", 1.0f, track.rotations) &&
+           ReadKeys(reader, scaleCount, "scale keys", kMaxScale, track.scales);
 }
 
 bool ParseAnimation(ByteReader& reader, AnimationData& out) {
@@ -64,22 +75,13 @@ bool ParseAnimation(ByteReader& reader, AnimationData& out) {
     if (!(out.duration > 0.0f)) {
         return reader.Fail("duration " + std::to_string(out.duration) + " is not positive");
     }
-    if (!(reader.U32(trackCount, "track count") && reader.CountFits(trackCount, kTrackHeaderBytes, "track count"))) {
+    if (!reader.Count(trackCount, "track count", 0, kMaxBones, kTrackHeaderBytes)) {
         return false;
     }
     out.tracks.assign(trackCount, BoneTrack{});
     for (std::size_t i = 0; i < out.tracks.size(); ++i) {
-        if (!ReadTrack(reader, out.tracks[i])) {
+        if (!ReadTrack(reader, i > 0 ? &out.tracks[i - 1] : nullptr, out.tracks[i])) {
             return false;
-        }
-        // Increasing bone order lets a pose be sampled in one walk over bones and tracks together.
-        if (i > 0 && out.tracks[i].bone == out.tracks[i - 1].bone) {
-            return reader.Fail("bone " + std::to_string(out.tracks[i].bone) + " has more than one track");
-        }
-        if (i > 0 && out.tracks[i].bone < out.tracks[i - 1].bone) {
-            return reader.Fail("tracks are not in increasing bone order (bone " +
-                               std::to_string(out.tracks[i].bone) + " after bone " +
-                               std::to_string(out.tracks[i - 1].bone) + ")");
         }
     }
     return true;
@@ -96,12 +98,11 @@ void WriteKeys(ByteWriter& writer, const std::vector<Key>& keys) {
 }  // namespace
 
 bool ReadAnimation(const Bytes& bytes, AnimationData& out, std::string& error) {
-    ByteReader reader(bytes);
-    if (ParseAnimation(reader, out) && reader.AtEnd()) {
-        return true;
-    }
-    error = reader.Error();
-    return false;
+    return ParseBytes(bytes, out, error, ParseAnimation);
+}
+
+FileResult ReadAnimationFile(const std::string& path, AnimationData& out, std::string& error) {
+    return ParseFile(path, out, error, ParseAnimation);
 }
 
 Bytes WriteAnimation(const AnimationData& clip) {

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "ByteReader.h"
 #include "ByteWriter.h"
+#include "Parsing.h"
 
 namespace Assets {
 
@@ -36,8 +36,10 @@ constexpr std::uint32_t kGreenMask = 0x0000FF00;
 constexpr std::uint32_t kRedHighMask = 0x00FF0000;  // BGRA byte order
 constexpr std::uint32_t kAlphaMask = 0xFF000000;
 
-// Larger than any GPU's cube-map limit; keeps every size product far from overflow.
-constexpr std::uint32_t kMaxFaceSize = 16384;
+// Byte offsets of the header fields that can be refused, magic included.
+constexpr std::uint64_t kHeaderSizeAt = 4, kHeightAt = 12, kWidthAt = 16, kPitchAt = 20, kMipCountAt = 28,
+                        kPixelFormatSizeAt = 76, kPixelFlagsAt = 80, kFourCCAt = 84, kBitCountAt = 88, kMasksAt = 92,
+                        kCaps2At = 112;
 
 struct PixelFormat {
     std::uint32_t size = 0;
@@ -76,25 +78,25 @@ bool ReadHeader(ByteReader& reader, Header& header) {
 // Whether the pixels are stored red first (RGBA) rather than blue first (BGRA).
 bool CheckPixelFormat(ByteReader& reader, const PixelFormat& pf, bool& redFirst, bool& hasAlpha) {
     if (pf.size != kPixelFormatSize) {
-        return reader.Fail("pixel format size " + std::to_string(pf.size) + " is not 32");
+        return reader.FailAt(kPixelFormatSizeAt, "pixel format size " + std::to_string(pf.size) + " is not 32");
     }
     if ((pf.flags & kPixelFourCC) != 0) {
         const char code[5] = {static_cast<char>(pf.fourCC), static_cast<char>(pf.fourCC >> 8),
                               static_cast<char>(pf.fourCC >> 16), static_cast<char>(pf.fourCC >> 24), '\0'};
-        return reader.Fail(std::string("compressed or extended pixel format '") + code + "' is not supported");
+        return reader.FailAt(kFourCCAt, std::string("compressed or extended pixel format '") + code + "' is not supported");
     }
     if ((pf.flags & kPixelRgb) == 0) {
-        return reader.Fail("only uncompressed RGB(A) pixels are supported");
+        return reader.FailAt(kPixelFlagsAt, "only uncompressed RGB(A) pixels are supported");
     }
     if (pf.bitCount != 32) {
-        return reader.Fail("only 32-bit pixels are supported, not " + std::to_string(pf.bitCount));
+        return reader.FailAt(kBitCountAt, "only 32-bit pixels are supported, not " + std::to_string(pf.bitCount));
     }
     hasAlpha = (pf.flags & kPixelAlpha) != 0;
     const bool alphaOk = hasAlpha ? pf.masks[3] == kAlphaMask : pf.masks[3] == 0 || pf.masks[3] == kAlphaMask;
     const bool rgba = pf.masks[0] == kRedLowMask && pf.masks[1] == kGreenMask && pf.masks[2] == kRedHighMask;
     const bool bgra = pf.masks[0] == kRedHighMask && pf.masks[1] == kGreenMask && pf.masks[2] == kRedLowMask;
     if (!alphaOk || !(rgba || bgra)) {
-        return reader.Fail("pixel masks are neither RGBA8 nor BGRA8");
+        return reader.FailAt(kMasksAt, "pixel masks are neither RGBA8 nor BGRA8");
     }
     redFirst = rgba;
     return true;
@@ -102,26 +104,27 @@ bool CheckPixelFormat(ByteReader& reader, const PixelFormat& pf, bool& redFirst,
 
 bool CheckHeader(ByteReader& reader, const Header& header) {
     if (header.size != kHeaderSize) {
-        return reader.Fail("header size " + std::to_string(header.size) + " is not 124");
+        return reader.FailAt(kHeaderSizeAt, "header size " + std::to_string(header.size) + " is not 124");
     }
     if ((header.caps2 & kCaps2CubeMap) == 0) {
-        return reader.Fail("not a cube map (the cube-map flag is missing)");
+        return reader.FailAt(kCaps2At, "not a cube map (the cube-map flag is missing)");
     }
     if ((header.caps2 & kCaps2AllFaces) != kCaps2AllFaces) {
-        return reader.Fail("the cube map does not hold all six faces");
+        return reader.FailAt(kCaps2At, "the cube map does not hold all six faces");
     }
     if ((header.caps2 & kCaps2Volume) != 0) {
-        return reader.Fail("volume textures are not cube maps");
+        return reader.FailAt(kCaps2At, "volume textures are not cube maps");
     }
-    if (header.width == 0 || header.width != header.height) {
-        return reader.Fail("faces must be square and non-empty, not " + std::to_string(header.width) + " x " +
-                           std::to_string(header.height));
+    if (header.width == 0 || header.width > kMaxFaceSize) {
+        return reader.FailAt(kWidthAt, "face size " + std::to_string(header.width) + " outside 1.." +
+                                           std::to_string(kMaxFaceSize));
     }
-    if (header.width > kMaxFaceSize) {
-        return reader.Fail("face size " + std::to_string(header.width) + " exceeds " + std::to_string(kMaxFaceSize));
+    if (header.height != header.width) {
+        return reader.FailAt(kHeightAt, "faces must be square, not " + std::to_string(header.width) + " x " +
+                                            std::to_string(header.height));
     }
     if ((header.flags & kFlagPitch) != 0 && header.pitch != header.width * 4) {
-        return reader.Fail("row pitch " + std::to_string(header.pitch) + " is not 4 bytes per pixel");
+        return reader.FailAt(kPitchAt, "row pitch " + std::to_string(header.pitch) + " is not 4 bytes per pixel");
     }
     return true;
 }
@@ -134,8 +137,9 @@ bool MipLevels(ByteReader& reader, const Header& header, std::uint32_t& levels) 
     }
     levels = (header.flags & kFlagMipMapCount) != 0 && header.mipCount > 0 ? header.mipCount : 1;
     if (levels > fullChain) {
-        return reader.Fail("mip map count " + std::to_string(levels) + " exceeds the " + std::to_string(fullChain) +
-                           " levels of a " + std::to_string(header.width) + "-pixel face");
+        return reader.FailAt(kMipCountAt, "mip map count " + std::to_string(levels) + " exceeds the " +
+                                              std::to_string(fullChain) + " levels of a " +
+                                              std::to_string(header.width) + "-pixel face");
     }
     return true;
 }
@@ -147,7 +151,8 @@ bool ReadFaces(ByteReader& reader, std::uint32_t size, std::uint32_t levels, boo
     for (std::uint32_t level = 1, side = size / 2; level < levels; ++level, side = side > 1 ? side / 2 : 1) {
         smallerBytes += std::uint64_t{side} * side * 4;
     }
-    if (!reader.CountFits(6, topBytes + smallerBytes, "face data")) {
+    // The face size and mip count give the file's exact size, so a file of any other size is refused unread.
+    if (!reader.ExactRest(6 * (topBytes + smallerBytes), kWidthAt)) {
         return false;
     }
     out.size = size;
@@ -181,12 +186,11 @@ bool ParseCubeMap(ByteReader& reader, CubeMapData& out) {
 }  // namespace
 
 bool ReadCubeMapDds(const Bytes& bytes, CubeMapData& out, std::string& error) {
-    ByteReader reader(bytes);
-    if (ParseCubeMap(reader, out) && reader.AtEnd()) {
-        return true;
-    }
-    error = reader.Error();
-    return false;
+    return ParseBytes(bytes, out, error, ParseCubeMap);
+}
+
+FileResult ReadCubeMapDdsFile(const std::string& path, CubeMapData& out, std::string& error) {
+    return ParseFile(path, out, error, ParseCubeMap);
 }
 
 Bytes WriteCubeMapDds(const CubeMapData& cubeMap) {

@@ -2,21 +2,14 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <limits>
-#include <memory>
 #include <sys/stat.h>
+
+#include "Parsing.h"
 
 namespace Assets {
 
 namespace {
-
-// Closes the file on every path out of the readers and writers below.
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 std::string SystemReason() { return std::strerror(errno); }
 
@@ -28,35 +21,50 @@ std::string NormalizePath(const std::string& path) {
     return normalized;
 }
 
-bool ReadFileBytes(const std::string& path, Bytes& out, std::string& error, bool* missing) {
-    if (missing != nullptr) {
-        *missing = false;
-    }
+FileResult OpenForReading(const std::string& path, FileHandle& file, std::uint64_t& size, std::string& error) {
     const std::string normalized = NormalizePath(path);
+    // Looked at before opening, so that a FIFO or a device is refused rather than waited on.
     struct stat info {};
     if (::stat(normalized.c_str(), &info) != 0) {
         const bool absent = errno == ENOENT || errno == ENOTDIR;
-        if (missing != nullptr) {
-            *missing = absent;
-        }
         error = absent ? "no such file" : "cannot inspect the file: " + SystemReason();
-        return false;
+        return absent ? FileResult::Missing : FileResult::Unreadable;
     }
     if (!S_ISREG(info.st_mode)) {
         error = "not a regular file";
-        return false;
+        return FileResult::Unreadable;
     }
-    FileHandle file(std::fopen(normalized.c_str(), "rb"));
+    size = static_cast<std::uint64_t>(info.st_size);
+    if (size > kMaxFileBytes) {
+        error = "the file holds " + std::to_string(size) + " bytes, more than the " + std::to_string(kMaxFileBytes) +
+                " an asset may have";
+        return FileResult::Refused;
+    }
+    file.reset(std::fopen(normalized.c_str(), "rb"));
     if (!file) {
         error = "cannot open the file: " + SystemReason();
+        return FileResult::Unreadable;
+    }
+    return FileResult::Read;
+}
+
+bool ReadFileBytes(const std::string& path, Bytes& out, std::string& error, bool* missing) {
+    FileHandle file;
+    std::uint64_t size = 0;
+    const FileResult opened = OpenForReading(path, file, size, error);
+    if (missing != nullptr) {
+        *missing = opened == FileResult::Missing;
+    }
+    if (opened != FileResult::Read) {
         return false;
     }
-    if (static_cast<std::uint64_t>(info.st_size) > std::numeric_limits<std::size_t>::max() / 2) {
-        error = "the file is too large";
+    try {
+        out.resize(static_cast<std::size_t>(size));
+    } catch (const std::bad_alloc&) {
+        error = "not enough memory for its " + std::to_string(size) + " bytes";
         return false;
     }
-    // A file that shrinks between stat and fread shows up as a short read below.
-    out.resize(static_cast<std::size_t>(info.st_size));
+    // A file that shrinks between stat and fread shows up as a short read.
     const std::size_t read = out.empty() ? 0 : std::fread(out.data(), 1, out.size(), file.get());
     if (read != out.size() || std::ferror(file.get())) {
         error = "reading the file failed: " + SystemReason();

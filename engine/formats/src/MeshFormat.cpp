@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "ByteReader.h"
 #include "ByteWriter.h"
+#include "Parsing.h"
 
 namespace Assets {
 
@@ -24,6 +24,7 @@ bool ReadWeights(ByteReader& reader, MeshVertex& vertex) {
     if (!reader.Raw(vertex.boneIndices.data(), vertex.boneIndices.size(), "bone indices")) {
         return false;
     }
+    const std::uint64_t weightsStart = reader.Offset();
     float sum = 0.0f;
     for (float& weight : vertex.boneWeights) {
         if (!reader.Float(weight, "bone weight")) {
@@ -35,7 +36,7 @@ bool ReadWeights(ByteReader& reader, MeshVertex& vertex) {
         sum += weight;
     }
     if (std::fabs(sum - 1.0f) > kWeightSumTolerance) {
-        return reader.Fail("bone weights sum to " + std::to_string(sum) + " instead of 1");
+        return reader.FailAt(weightsStart, "bone weights sum to " + std::to_string(sum) + " instead of 1");
     }
     return true;
 }
@@ -53,21 +54,24 @@ bool ParseMesh(ByteReader& reader, MeshData& out) {
     std::uint32_t flags = 0;
     std::uint32_t vertexCount = 0;
     std::uint32_t indexCount = 0;
-    if (!(reader.Header(kMagic, kVersion, "mesh") && reader.U32(flags, "flags") &&
-          reader.U32(vertexCount, "vertex count") && reader.U32(indexCount, "index count"))) {
+    if (!(reader.Header(kMagic, kVersion, "mesh") && reader.U32(flags, "flags"))) {
         return false;
     }
     if ((flags & ~kSkinnedFlag) != 0) {
         return reader.Fail("unknown mesh flags " + std::to_string(flags));
     }
-    if (vertexCount == 0) {
-        return reader.Fail("mesh has no vertices");
-    }
-    if (indexCount == 0 || indexCount % 3 != 0) {
-        return reader.Fail("index count " + std::to_string(indexCount) + " is not a positive multiple of 3");
-    }
     out.skinned = (flags & kSkinnedFlag) != 0;
-    if (!reader.CountFits(vertexCount, out.skinned ? kSkinnedVertexBytes : kStaticVertexBytes, "vertex count")) {
+    const std::uint64_t countsAt = reader.Offset();
+    if (!(reader.Count(vertexCount, "vertex count", 1, kMaxVertices) &&
+          reader.Count(indexCount, "index count", 3, kMaxIndices))) {
+        return false;
+    }
+    if (indexCount % 3 != 0) {
+        return reader.Fail("index count " + std::to_string(indexCount) + " is not a multiple of 3");
+    }
+    // The counts give the file's exact size, so a file of any other size is refused unread.
+    const std::uint64_t vertexBytes = out.skinned ? kSkinnedVertexBytes : kStaticVertexBytes;
+    if (!reader.ExactRest(vertexCount * vertexBytes + std::uint64_t{indexCount} * 4, countsAt)) {
         return false;
     }
     out.vertices.assign(vertexCount, MeshVertex{});
@@ -75,9 +79,6 @@ bool ParseMesh(ByteReader& reader, MeshData& out) {
         if (!ReadVertex(reader, out.skinned, vertex)) {
             return false;
         }
-    }
-    if (!reader.CountFits(indexCount, 4, "index count")) {
-        return false;
     }
     out.indices.assign(indexCount, 0);
     for (std::uint32_t& index : out.indices) {
@@ -95,12 +96,11 @@ bool ParseMesh(ByteReader& reader, MeshData& out) {
 }  // namespace
 
 bool ReadMesh(const Bytes& bytes, MeshData& out, std::string& error) {
-    ByteReader reader(bytes);
-    if (ParseMesh(reader, out) && reader.AtEnd()) {
-        return true;
-    }
-    error = reader.Error();
-    return false;
+    return ParseBytes(bytes, out, error, ParseMesh);
+}
+
+FileResult ReadMeshFile(const std::string& path, MeshData& out, std::string& error) {
+    return ParseFile(path, out, error, ParseMesh);
 }
 
 Bytes WriteMesh(const MeshData& mesh) {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "ByteReader.h"
 #include "ByteWriter.h"
+#include "Parsing.h"
 
 namespace Assets {
 
@@ -17,16 +17,34 @@ constexpr std::uint32_t kMaxNameBytes = 255;
 constexpr std::uint64_t kFixedBoneBytes = 4 + 4 + 12 + 16 + 12 + 64;
 constexpr std::uint64_t kSmallestBoneBytes = kFixedBoneBytes + 1;
 
+// Well-formed UTF-8: no stray continuation bytes, overlong forms, surrogates or code points past U+10FFFF.
+bool IsUtf8(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+        if (length == 0 || i + length > text.size()) {
+            return false;
+        }
+        std::uint32_t codePoint = length == 1 ? lead : lead & (0x7Fu >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+            codePoint = codePoint << 6 | (next & 0x3Fu);
+        }
+        const std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (codePoint < smallest[length] || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 bool ReadName(ByteReader& reader, std::string& name) {
     std::uint32_t length = 0;
-    if (!reader.U32(length, "bone name length")) {
-        return false;
-    }
-    if (length == 0 || length > kMaxNameBytes) {
-        return reader.Fail("bone name length " + std::to_string(length) + " outside 1.." +
-                           std::to_string(kMaxNameBytes));
-    }
-    if (!reader.CountFits(length, 1, "bone name length")) {
+    if (!reader.Count(length, "bone name length", 1, kMaxNameBytes)) {
         return false;
     }
     name.assign(length, '\0');
@@ -35,6 +53,9 @@ bool ReadName(ByteReader& reader, std::string& name) {
     }
     if (std::memchr(name.data(), '\0', name.size()) != nullptr) {
         return reader.Fail("bone name contains a NUL byte");
+    }
+    if (!IsUtf8(name)) {
+        return reader.Fail("bone name is not UTF-8");
     }
     return true;
 }
@@ -49,18 +70,14 @@ bool ReadBone(ByteReader& reader, std::int32_t index, BoneData& bone) {
     }
     return reader.Vec3(bone.bindPose.translation, "bind translation") &&
            reader.UnitQuaternion(bone.bindPose.rotation, "bind rotation") &&
-           reader.Vec3(bone.bindPose.scale, "bind scale") && reader.Matrix(bone.inverseBind, "inverse bind matrix");
+           reader.Vec3(bone.bindPose.scale, "bind scale", kMaxScale) &&
+           reader.Matrix(bone.inverseBind, "inverse bind matrix");
 }
 
 bool ParseSkeleton(ByteReader& reader, SkeletonData& out) {
     std::uint32_t boneCount = 0;
-    if (!(reader.Header(kMagic, kVersion, "skeleton") && reader.U32(boneCount, "bone count"))) {
-        return false;
-    }
-    if (boneCount == 0) {
-        return reader.Fail("skeleton has no bones");
-    }
-    if (!reader.CountFits(boneCount, kSmallestBoneBytes, "bone count")) {
+    if (!(reader.Header(kMagic, kVersion, "skeleton") &&
+          reader.Count(boneCount, "bone count", 1, kMaxBones, kSmallestBoneBytes))) {
         return false;
     }
     out.bones.assign(boneCount, BoneData{});
@@ -75,12 +92,11 @@ bool ParseSkeleton(ByteReader& reader, SkeletonData& out) {
 }  // namespace
 
 bool ReadSkeleton(const Bytes& bytes, SkeletonData& out, std::string& error) {
-    ByteReader reader(bytes);
-    if (ParseSkeleton(reader, out) && reader.AtEnd()) {
-        return true;
-    }
-    error = reader.Error();
-    return false;
+    return ParseBytes(bytes, out, error, ParseSkeleton);
+}
+
+FileResult ReadSkeletonFile(const std::string& path, SkeletonData& out, std::string& error) {
+    return ParseFile(path, out, error, ParseSkeleton);
 }
 
 Bytes WriteSkeleton(const SkeletonData& skeleton) {

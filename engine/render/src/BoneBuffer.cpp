@@ -1,6 +1,9 @@
 #include "BoneBuffer.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <iterator>
 
 namespace RenderInterface {
 
@@ -10,10 +13,23 @@ BoneBuffer::BoneBuffer() : buffer(MakeBuffer()), texture(MakeTexture()) {
     matrices.reserve(MaxBonesPerModel);
 }
 
-int BoneBuffer::Append(const std::vector<Math::Matrix4>& skinning) {
+int BoneBuffer::Append(const std::vector<Math::Matrix4>& skinning, const std::string& model, int& count) {
     const int offset = static_cast<int>(matrices.size());
-    const std::size_t count = std::min(skinning.size(), MaxBonesPerModel);
-    matrices.insert(matrices.end(), skinning.begin(), skinning.begin() + static_cast<std::ptrdiff_t>(count));
+    const auto end = skinning.begin() + static_cast<std::ptrdiff_t>(std::min(skinning.size(), MaxBonesPerModel));
+    const auto bad = std::find_if(skinning.begin(), end, [](const Math::Matrix4& matrix) {
+        return !std::all_of(std::begin(matrix.m), std::end(matrix.m), [](float e) { return std::isfinite(e); });
+    });
+    if (bad != end) {
+        if (!reportedNonFinite) {
+            std::fprintf(stderr, "Vantor: the pose of model '%s' is not finite (skinning matrix %d); drawing it in its bind pose\n",
+                         model.c_str(), static_cast<int>(bad - skinning.begin()));
+            reportedNonFinite = true;
+        }
+        count = 0;
+        return offset;
+    }
+    matrices.insert(matrices.end(), skinning.begin(), end);
+    count = static_cast<int>(end - skinning.begin());
     return offset;
 }
 

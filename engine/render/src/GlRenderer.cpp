@@ -122,8 +122,7 @@ void GlRenderer::GatherModel(const Renderable& object) {
     if (const auto* animated = dynamic_cast<const AnimationModel*>(&object)) {
         if (AnimationController::GetBoneCount(animated->SkeletonName()) == 0) return;
         const std::vector<Math::Matrix4>& skinning = animated->GetSkinningMatricies();
-        item.boneOffset = gpu->bones.Append(skinning);
-        item.boneCount = static_cast<int>(std::min(skinning.size(), BoneBuffer::MaxBonesPerModel));
+        item.boneOffset = gpu->bones.Append(skinning, object.GetModelName(), item.boneCount);
     }
     drawItems.push_back(item);
 }

@@ -15,13 +15,9 @@ const Resource* Find(const std::unordered_map<std::string, std::unique_ptr<Resou
 
 ResourceResult GpuResources::RegisterTexture(const char* path, const char* name) {
     if (!CheckResourceNames(path, name)) return ResourceResult::BadName;
-    Assets::Bytes bytes;
-    const ResourceResult read = ReadResourceFile(path, bytes);
-    if (read != ResourceResult::Loaded) return read;
-
     Assets::CubeMapData cubeMap;
-    std::string error;
-    if (!Assets::ReadCubeMapDds(bytes, cubeMap, error)) return ReportBadFormat(path, error);
+    const ResourceResult read = ReadResourceFile(path, cubeMap, Assets::ReadCubeMapDdsFile);
+    if (read != ResourceResult::Loaded) return read;
     GLint largest = 0;
     glGetIntegerv(GL_MAX_CUBE_MAP_TEXTURE_SIZE, &largest);
     if (cubeMap.size > static_cast<std::uint32_t>(largest)) {
@@ -34,13 +30,9 @@ ResourceResult GpuResources::RegisterTexture(const char* path, const char* name)
 
 ResourceResult GpuResources::RegisterModel(const char* path, const char* name) {
     if (!CheckResourceNames(path, name)) return ResourceResult::BadName;
-    Assets::Bytes bytes;
-    const ResourceResult read = ReadResourceFile(path, bytes);
-    if (read != ResourceResult::Loaded) return read;
-
     Assets::MeshData mesh;
-    std::string error;
-    if (!Assets::ReadMesh(bytes, mesh, error)) return ReportBadFormat(path, error);
+    const ResourceResult read = ReadResourceFile(path, mesh, Assets::ReadMeshFile);
+    if (read != ResourceResult::Loaded) return read;
     meshes[name] = std::make_unique<GpuMesh>(mesh);
     return ResourceResult::Loaded;
 }

@@ -4,8 +4,9 @@
 // describes the byte layouts.
 //
 // Every reader checks each size, count, index and offset before use and refuses anything
-// truncated, oversized or inconsistent: it returns false and says why in `error`, leaving
-// `out` in an unspecified but valid state. Readers never throw on bad input.
+// truncated, oversized, inconsistent or beyond the limits below: it returns false and says why
+// in `error`, leaving `out` in an unspecified but valid state. Readers never throw on bad input,
+// and an allocation that fails becomes a refusal too.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -17,12 +18,32 @@ namespace Assets {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Reads a whole file. Accepts '\' as well as '/' as the separator. On failure returns false
-// with a reason in `error`; `missing` tells a file that is not there from one that is unreadable.
+// Limits that fit the assets of a demo, far beyond what the generated and imported ones use;
+// anything larger is a corrupt or hostile file. docs/formats.md gives the reasons.
+constexpr std::uint64_t kMaxFileBytes = std::uint64_t{256} << 20;
+constexpr std::uint32_t kMaxVertices = 1000000;
+constexpr std::uint32_t kMaxIndices = 3000000;
+constexpr std::uint32_t kMaxBones = 1024;           // bones of a skeleton, tracks of a clip
+constexpr std::uint32_t kMaxKeys = 100000;          // keys of one channel of a track
+constexpr std::uint32_t kMaxFaceSize = 2048;        // pixels along a cube-map face
+constexpr float kMaxMagnitude = 1e5f;               // any stored float: lengths, times, matrix elements
+constexpr float kMaxScale = 1e3f;                   // scale factors: bind scales and scale keys
+
+// Reads a whole file of at most kMaxFileBytes. Accepts '\' as well as '/' as the separator. On
+// failure returns false with a reason in `error`; `missing` tells a file that is not there from
+// one that is unreadable.
 bool ReadFileBytes(const std::string& path, Bytes& out, std::string& error, bool* missing = nullptr);
 bool WriteFileBytes(const std::string& path, const Bytes& bytes, std::string& error);
 // The path with every '\' turned into '/'.
 std::string NormalizePath(const std::string& path);
+
+// How reading an asset file straight from disk ended.
+enum class FileResult { Read, Missing, Unreadable, Refused };
+
+// The Read*File functions read a file of one kind straight from disk, parsing as they go: the
+// header and every count are checked against the file's size and the limits above before the
+// part they describe is read or anything is allocated for it, so a huge or hostile file is
+// refused after a few bytes. They accept the same files as the readers of bytes below.
 
 // ---- Meshes ------------------------------------------------------------------------------
 
@@ -45,6 +66,7 @@ struct MeshData {
 };
 
 bool ReadMesh(const Bytes& bytes, MeshData& out, std::string& error);
+FileResult ReadMeshFile(const std::string& path, MeshData& out, std::string& error);
 Bytes WriteMesh(const MeshData& mesh);
 
 // ---- Skeletons ---------------------------------------------------------------------------
@@ -61,6 +83,7 @@ struct SkeletonData {
 };
 
 bool ReadSkeleton(const Bytes& bytes, SkeletonData& out, std::string& error);
+FileResult ReadSkeletonFile(const std::string& path, SkeletonData& out, std::string& error);
 Bytes WriteSkeleton(const SkeletonData& skeleton);
 
 // ---- Animation clips ---------------------------------------------------------------------
@@ -91,6 +114,7 @@ struct AnimationData {
 };
 
 bool ReadAnimation(const Bytes& bytes, AnimationData& out, std::string& error);
+FileResult ReadAnimationFile(const std::string& path, AnimationData& out, std::string& error);
 Bytes WriteAnimation(const AnimationData& clip);
 
 // ---- Cube maps ---------------------------------------------------------------------------
@@ -104,6 +128,7 @@ struct CubeMapData {
 
 // A standard DDS cube map (uncompressed 32-bit RGBA or BGRA, top mip level used).
 bool ReadCubeMapDds(const Bytes& bytes, CubeMapData& out, std::string& error);
+FileResult ReadCubeMapDdsFile(const std::string& path, CubeMapData& out, std::string& error);
 Bytes WriteCubeMapDds(const CubeMapData& cubeMap);
 
 }  // namespace Assets

@@ -8,21 +8,21 @@ namespace AnimationLibrary {
 namespace {
 
 template <typename Data>
-ResourceResult Register(const char* path, const char* name, bool (*read)(const Assets::Bytes&, Data&, std::string&),
+ResourceResult Register(const char* path, const char* name,
+                        Assets::FileResult (*read)(const std::string&, Data&, std::string&),
                         void (*remove)(const std::string&),
                         bool (*add)(const std::string&, const Data&, std::string&)) {
     if (!CheckResourceNames(path, name)) {
         return ResourceResult::BadName;
     }
     remove(name);
-    Assets::Bytes bytes;
-    const ResourceResult fileResult = ReadResourceFile(path, bytes);
-    if (fileResult != ResourceResult::Loaded) {
-        return fileResult;
-    }
     Data data;
+    const ResourceResult result = ReadResourceFile(path, data, read);
+    if (result != ResourceResult::Loaded) {
+        return result;
+    }
     std::string error;
-    if (!read(bytes, data, error) || !add(name, data, error)) {
+    if (!add(name, data, error)) {
         return ReportBadFormat(path, error);
     }
     return ResourceResult::Loaded;
@@ -31,12 +31,13 @@ ResourceResult Register(const char* path, const char* name, bool (*read)(const A
 }  // namespace
 
 ResourceResult RegisterSkeletonFile(const char* path, const char* name) {
-    return Register(path, name, Assets::ReadSkeleton, Animation::Registry::RemoveSkeleton,
+    return Register(path, name, Assets::ReadSkeletonFile, Animation::Registry::RemoveSkeleton,
                     Animation::Registry::AddSkeleton);
 }
 
 ResourceResult RegisterAnimationFile(const char* path, const char* name) {
-    return Register(path, name, Assets::ReadAnimation, Animation::Registry::RemoveClip, Animation::Registry::AddClip);
+    return Register(path, name, Assets::ReadAnimationFile, Animation::Registry::RemoveClip,
+                    Animation::Registry::AddClip);
 }
 
 }  // namespace AnimationLibrary

@@ -8,24 +8,27 @@ namespace {
 
 // The single place that tells the user about a resource file that cannot be used.
 void Report(const char* path, const std::string& reason) {
-    std::fprintf(stderr, "Vantor: cannot use resource '%s': %s\n", path != nullptr ? path : "(null)",
-                 reason.c_str());
+    std::fprintf(stderr, "Vantor: cannot use resource '%s': %s\n",
+                 path != nullptr ? Assets::NormalizePath(path).c_str() : "(null)", reason.c_str());
 }
 
 }  // namespace
 
-ResourceResult ReadResourceFile(const char* path, Assets::Bytes& bytes) {
-    if (path == nullptr || *path == '\0') {
-        Report(path, "no path given");
-        return ResourceResult::BadName;
+ResourceResult ReportFileResult(const char* path, Assets::FileResult result, const std::string& error) {
+    if (result != Assets::FileResult::Read) {
+        Report(path, error);
     }
-    std::string error;
-    bool missing = false;
-    if (Assets::ReadFileBytes(path, bytes, error, &missing)) {
+    switch (result) {
+    case Assets::FileResult::Read:
         return ResourceResult::Loaded;
+    case Assets::FileResult::Missing:
+        return ResourceResult::FileNotFound;
+    case Assets::FileResult::Unreadable:
+        return ResourceResult::ReadFailed;
+    case Assets::FileResult::Refused:
+        break;
     }
-    Report(path, error);
-    return missing ? ResourceResult::FileNotFound : ResourceResult::ReadFailed;
+    return ResourceResult::BadFormat;
 }
 
 ResourceResult ReportBadFormat(const char* path, const std::string& reason) {
