@@ -11,8 +11,7 @@
 using TestSupport::RunningProgram;
 
 // "Vantor v0.0", 1400 by 800, centred; Escape ends it with exit code 0 and nothing on stdout.
-TEST(VantorProgram, OpensItsCentredWindowAndEscapeEndsItWithZero)
-{
+TEST(VantorProgram, OpensItsCentredWindowAndEscapeEndsItWithZero) {
     RunningProgram program(VANTOR_EXECUTABLE);
     ASSERT_TRUE(program.WaitForWindow()) << program.StandardError();
     const TestSupport::WindowGeometry window = program.Geometry();
@@ -28,8 +27,7 @@ TEST(VantorProgram, OpensItsCentredWindowAndEscapeEndsItWithZero)
 // Closing the window as a window manager does ends it with 0, even with no resources to load;
 // without a usable display it says so and fails rather than crashing or running unseen (SDL's
 // offscreen driver is used only when asked for).
-TEST(VantorProgram, ClosingEndsItWithZeroAndNoDisplayFailsWithAMessage)
-{
+TEST(VantorProgram, ClosingEndsItWithZeroAndNoDisplayFailsWithAMessage) {
     const std::string empty = testing::TempDir() + "vantor-empty-" + std::to_string(getpid());
     std::filesystem::create_directories(empty);
     {
