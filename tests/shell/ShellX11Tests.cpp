@@ -28,26 +28,6 @@ bool Focus(SDL_Window* window) {
 
 }  // namespace
 
-// The focused window is the registered one with keyboard focus: none when SDL focuses a window
-// the registry does not know, or one it has destroyed.
-TEST(ShellX11, FocusedWindowFollowsTheRegistry) {
-    Util::Window* first = Util::CreateWindow("First", 120, 90, 0, 0, 0);
-    Util::Window* second = Util::CreateWindow("Second", 120, 90, 200, 0, 0);
-    SDL_Window* stranger = SDL_CreateWindow("Stranger", 400, 0, 120, 90, 0);
-    ASSERT_TRUE(first && second && stranger);
-    ASSERT_TRUE(Focus(second->handle));
-    EXPECT_EQ(Util::GetFocusedWindow(), second);
-    ASSERT_TRUE(Focus(first->handle));
-    EXPECT_EQ(Util::GetFocusedWindow(), first);
-    ASSERT_TRUE(Focus(stranger));
-    EXPECT_EQ(Util::GetFocusedWindow(), nullptr);
-    ASSERT_TRUE(Focus(first->handle));
-    Util::DestroyWindow(first);
-    EXPECT_EQ(Util::GetFocusedWindow(), nullptr);
-    SDL_DestroyWindow(stranger);
-    Util::DestroyWindow(second);
-}
-
 // A key already held when the module starts has not just gone down; one pressed and held
 // triggers in exactly the first frame that sees it and stays down while held.
 TEST(ShellX11, HeldKeyTriggersOnceAndStaysDown) {
