@@ -60,15 +60,6 @@ Assets::SkeletonData MakeFlatSkeleton(int count) {
     return skeleton;
 }
 
-Math::Vector2 ProjectWithGlm(const Math::Vector3& eye, const Math::Vector3& forward, float fovY, unsigned width,
-                             unsigned height, const Math::Vector3& point) {
-    const glm::vec3 from(eye.x, eye.y, eye.z);
-    const glm::mat4 view = glm::lookAt(from, from + glm::vec3(forward.x, forward.y, forward.z), glm::vec3(0, 1, 0));
-    const glm::mat4 projection = glm::perspective(fovY, float(width) / float(height), 0.1f, 1000.0f);
-    const glm::vec4 clip = projection * view * glm::vec4(point.x, point.y, point.z, 1.0f);
-    return Math::Vector2((clip.x / clip.w * 0.5f + 0.5f) * float(width), (0.5f - clip.y / clip.w * 0.5f) * float(height));
-}
-
 std::string TestDirectory() {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::filesystem::path directory = std::filesystem::path(::testing::TempDir()) / "vantor-render" /
@@ -101,8 +92,13 @@ RenderInterface::CameraView* SceneTest::LookFrom(const Math::Vector3& from, cons
     return view;
 }
 
-Math::Vector2 SceneTest::Project(const TestSupport::FrameImage& frame, const Math::Vector3& world) const {
-    return ProjectWithGlm(eye, forward, fovY, frame.width, frame.height, world);
+Math::Vector2 SceneTest::Project(const TestSupport::FrameImage& frame, const Math::Vector3& point) const {
+    const float width = float(frame.width), height = float(frame.height);
+    const glm::vec3 from(eye.x, eye.y, eye.z);
+    const glm::mat4 view = glm::lookAt(from, from + glm::vec3(forward.x, forward.y, forward.z), glm::vec3(0, 1, 0));
+    const glm::mat4 projection = glm::perspective(fovY, width / height, 0.1f, 1000.0f);
+    const glm::vec4 clip = projection * view * glm::vec4(point.x, point.y, point.z, 1.0f);
+    return Math::Vector2((clip.x / clip.w * 0.5f + 0.5f) * width, (0.5f - clip.y / clip.w * 0.5f) * height);
 }
 
 TestSupport::Color SceneTest::Around(const TestSupport::FrameImage& frame, const Math::Vector3& world,

@@ -23,11 +23,6 @@ Assets::CubeMapData MakeFaceColoredCubeMap(std::uint32_t size, const std::array<
 // A skeleton of `count` root bones in bind pose at the origin.
 Assets::SkeletonData MakeFlatSkeleton(int count);
 
-// Where a world point lands in a width x height frame seen from `eye` along `forward` (up +y), in
-// pixels from the top-left corner; computed with glm as a reference independent of the renderer.
-Math::Vector2 ProjectWithGlm(const Math::Vector3& eye, const Math::Vector3& forward, float fovY, unsigned width,
-                             unsigned height, const Math::Vector3& point);
-
 // A fresh directory for this test's files.
 std::string TestDirectory();
 // Writes bytes to TestDirectory()/name and returns the path.
@@ -54,16 +49,15 @@ protected:
     void RegisterCubeMap(const std::string& name, const Assets::CubeMapData& cubeMap) {
         RegisterFile(name + ".dds", Assets::WriteCubeMapDds(cubeMap), name, &RenderInterface::Renderer::RegisterTexture);
     }
-    void RegisterSkeleton(const std::string& name, const Assets::SkeletonData& skeleton) {
-        RegisterFile(name + ".ske", Assets::WriteSkeleton(skeleton), name, &RenderInterface::Renderer::RegisterSkeleton);
-    }
     using Registration = RenderInterface::ResourceResult (RenderInterface::Renderer::*)(const char*, const char*);
     void RegisterFile(const std::string& file, const Assets::Bytes& bytes, const std::string& name,
                       Registration registration);
     // Creates a view and places its camera (up +y).
     RenderInterface::CameraView* LookFrom(const Math::Vector3& eye, const Math::Vector3& forward,
                                           float fovY = 0.7853982f);
-    // ProjectWithGlm from the last LookFrom, and the mean colour of the (2 radius + 1)^2 pixels there.
+    // Where a world point lands in the frame seen from the last LookFrom, in pixels from the top-left
+    // corner, computed with glm as a reference independent of the renderer; and the mean colour of
+    // the (2 radius + 1)^2 pixels there.
     Math::Vector2 Project(const TestSupport::FrameImage& frame, const Math::Vector3& world) const;
     TestSupport::Color Around(const TestSupport::FrameImage& frame, const Math::Vector3& world, unsigned radius) const;
 

@@ -24,7 +24,8 @@ protected:
         Show(model);
         // Lower half red on bone 0 (y from -2 to 0), upper half green on bone 1 (y from 0 to 2).
         RegisterMesh("column", MakeTwoBoneColumn(Math::Vector3(1, 2, 1), {230, 20, 20, 255}, {20, 230, 20, 255}));
-        RegisterSkeleton("two bones", MakeFlatSkeleton(2));
+        RegisterFile("two.ske", Assets::WriteSkeleton(MakeFlatSkeleton(2)), "two bones",
+                     &RenderInterface::Renderer::RegisterSkeleton);
         model.SetModelName("column");
         model.SetSkeleton("two bones");
     }

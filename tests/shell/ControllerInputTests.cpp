@@ -8,15 +8,13 @@ namespace Input = Util::Input;
 
 class ControllerInput : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
         if (SDL_NumJoysticks() != 0) {
             GTEST_SKIP() << "slots are device indices: needs a machine with no joystick plugged in";
         }
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         for (int deviceIndex = SDL_NumJoysticks() - 1; deviceIndex >= 0; --deviceIndex) {
             SDL_JoystickDetachVirtual(deviceIndex);
         }
@@ -24,8 +22,7 @@ protected:
     }
 
     // Plugs in `count` virtual game controllers, expecting the next device indices.
-    static void Plug(int count)
-    {
+    static void Plug(int count) {
         for (int i = 0; i < count; ++i) {
             SDL_VirtualJoystickDesc desc;
             SDL_zero(desc);
@@ -39,25 +36,19 @@ protected:
     }
 
     // The controller SDL has open for a device index, or null.
-    static SDL_GameController* OpenControllerOf(int deviceIndex)
-    {
+    static SDL_GameController* OpenControllerOf(int deviceIndex) {
         return SDL_GameControllerFromInstanceID(SDL_JoystickGetDeviceInstanceID(deviceIndex));
     }
 
-    static void ExpectConnected(std::initializer_list<bool> slots)
-    {
-        int slot = 0;
-        for (bool connected : slots) {
-            EXPECT_EQ(Input::IsControllerConnected(slot), connected) << "slot " << slot;
-            ++slot;
-        }
+    static void ExpectConnected(std::initializer_list<bool> slots) {
+        for (int slot = 0; slot < int(slots.size()); ++slot)
+            EXPECT_EQ(Input::IsControllerConnected(slot), slots.begin()[slot]) << "slot " << slot;
     }
 };
 
 // Present at start or plugged in later, each goes into its device index's slot; a fifth is left
 // closed either way.
-TEST_F(ControllerInput, ControllersOpenIntoTheirSlotsUpToFour)
-{
+TEST_F(ControllerInput, ControllersOpenIntoTheirSlotsUpToFour) {
     Plug(2);
     Input::Initialize();
     ExpectConnected({true, true, false, false});
@@ -71,8 +62,7 @@ TEST_F(ControllerInput, ControllersOpenIntoTheirSlotsUpToFour)
 
 // Unplugged while watched, a controller's own slot closes; with several gone before any removed
 // event is seen, each event closes the lowest-numbered detached slot.
-TEST_F(ControllerInput, UnpluggingClosesSlotsLowestDetachedFirst)
-{
+TEST_F(ControllerInput, UnpluggingClosesSlotsLowestDetachedFirst) {
     Plug(4);
     Input::Initialize();
     ASSERT_EQ(SDL_JoystickDetachVirtual(3), 0);

@@ -10,23 +10,20 @@ using ShellTest::PushEvent;
 
 class MouseInput : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Input::Initialize();
         Input::Update();
     }
     void TearDown() override { Input::Shutdown(); }
 
-    static void ExpectDelta(int x, int y)
-    {
+    static void ExpectDelta(int x, int y) {
         EXPECT_EQ(Input::GetMouseDeltaX(), x);
         EXPECT_EQ(Input::GetMouseDeltaY(), y);
     }
 };
 
 // Deltas and wheel are the frame's last event, not the sum, and zero in a frame without one.
-TEST_F(MouseInput, LastEventOfTheFrameWins)
-{
+TEST_F(MouseInput, LastEventOfTheFrameWins) {
     PushEvent(SDL_MOUSEMOTION, 3, 4);
     PushEvent(SDL_MOUSEMOTION, -10, 2);
     PushEvent(SDL_MOUSEWHEEL, 1, -2);
@@ -41,8 +38,7 @@ TEST_F(MouseInput, LastEventOfTheFrameWins)
 
 // The motion after a warp is the warp's own and is skipped, however many frames later it comes;
 // the one after it counts again.
-TEST_F(MouseInput, WarpSkipsTheNextMotionOnly)
-{
+TEST_F(MouseInput, WarpSkipsTheNextMotionOnly) {
     PushEvent(SDL_MOUSEMOTION, 1, 1);
     Input::WarpMouse(10, 10);
     PushEvent(SDL_MOUSEMOTION, 50, 60);

@@ -16,8 +16,7 @@ class RecordingObserver : public Util::WindowObserver {
 public:
     RecordingObserver(std::vector<std::string>& log, std::string name) : log(log), name(std::move(name)) {}
     void OnWindowEvent(int eventId) override { log.push_back(name + ":event " + std::to_string(eventId)); }
-    bool OnWindowClose() override
-    {
+    bool OnWindowClose() override {
         log.push_back(name + ":close");
         return false;
     }
@@ -27,17 +26,13 @@ private:
     std::string name;
 };
 
-inline void PushWindowEvent(Uint8 eventId, Uint32 windowId = 0)
-{
+inline void PushWindowEvent(Uint8 eventId, Uint32 windowId = 0, int data1 = 0, int data2 = 0) {
     SDL_Event event{};
-    event.type = SDL_WINDOWEVENT;
-    event.window.event = eventId;
-    event.window.windowID = windowId;
+    event.window = SDL_WindowEvent{SDL_WINDOWEVENT, 0, windowId, eventId, 0, 0, 0, data1, data2};
     SDL_PushEvent(&event);
 }
 
-inline void PushEvent(Uint32 type, int x = 0, int y = 0)
-{
+inline void PushEvent(Uint32 type, int x = 0, int y = 0) {
     SDL_Event event{};
     event.type = type;
     if (type == SDL_MOUSEMOTION) {

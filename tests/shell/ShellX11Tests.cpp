@@ -21,39 +21,16 @@ using TestSupport::XdoTool;
 
 namespace {
 
-bool Focus(SDL_Window* window)
-{
+bool Focus(SDL_Window* window) {
     SDL_SetWindowInputFocus(window);
     return PumpUntil(SDL_PumpEvents, [window] { return SDL_GetKeyboardFocus() == window; });
 }
 
 }  // namespace
 
-// The focused window is the registered one with keyboard focus: none when SDL focuses a window
-// the registry does not know, or one it has destroyed.
-TEST(ShellX11, FocusedWindowFollowsTheRegistry)
-{
-    Util::Window* first = Util::CreateWindow("First", 120, 90, 0, 0, 0);
-    Util::Window* second = Util::CreateWindow("Second", 120, 90, 200, 0, 0);
-    SDL_Window* stranger = SDL_CreateWindow("Stranger", 400, 0, 120, 90, 0);
-    ASSERT_TRUE(first && second && stranger);
-    ASSERT_TRUE(Focus(second->handle));
-    EXPECT_EQ(Util::GetFocusedWindow(), second);
-    ASSERT_TRUE(Focus(first->handle));
-    EXPECT_EQ(Util::GetFocusedWindow(), first);
-    ASSERT_TRUE(Focus(stranger));
-    EXPECT_EQ(Util::GetFocusedWindow(), nullptr);
-    ASSERT_TRUE(Focus(first->handle));
-    Util::DestroyWindow(first);
-    EXPECT_EQ(Util::GetFocusedWindow(), nullptr);
-    SDL_DestroyWindow(stranger);
-    Util::DestroyWindow(second);
-}
-
 // A key already held when the module starts has not just gone down; one pressed and held
 // triggers in exactly the first frame that sees it and stays down while held.
-TEST(ShellX11, HeldKeyTriggersOnceAndStaysDown)
-{
+TEST(ShellX11, HeldKeyTriggersOnceAndStaysDown) {
     Util::Window* window = Util::CreateWindow("Input test", 200, 150, 0, 0, 0);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(Focus(window->handle));
@@ -85,8 +62,7 @@ TEST(ShellX11, HeldKeyTriggersOnceAndStaysDown)
 // A size change resizes the renderer's targets (the frame read back has the new size) and the
 // tweak bar to the current size of the window the event names, not the event's data, whichever
 // window has the focus; for a window the registry does not know, nothing is resized.
-TEST(ShellX11, SizeChangeResizesRendererAndTweakBar)
-{
+TEST(ShellX11, SizeChangeResizesRendererAndTweakBar) {
     Util::Window* window = Util::CreateWindow("Resize test", 320, 240, 0, 0, SDL_WINDOW_RESIZABLE | SDL_WINDOW_OPENGL);
     ASSERT_NE(window, nullptr);
     RenderInterface::RenderConfig config;
@@ -119,13 +95,7 @@ TEST(ShellX11, SizeChangeResizesRendererAndTweakBar)
     renderer->ResizeRenderTargets(100, 80);
     ShellTest::PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, SDL_GetWindowID(stranger));
     EXPECT_EQ(renderer->GetRenderTargetWidth(), 100u);
-    SDL_Event event{};
-    event.type = SDL_WINDOWEVENT;
-    event.window.event = SDL_WINDOWEVENT_SIZE_CHANGED;
-    event.window.windowID = SDL_GetWindowID(window->handle);
-    event.window.data1 = 999;
-    event.window.data2 = 777;
-    SDL_PushEvent(&event);
+    ShellTest::PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, SDL_GetWindowID(window->handle), 999, 777);
     EXPECT_EQ(renderer->GetRenderTargetWidth(), 500u);
     EXPECT_EQ(renderer->GetRenderTargetHeight(), 350u);
 

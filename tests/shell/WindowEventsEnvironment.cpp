@@ -8,8 +8,7 @@ namespace {
 
 class WindowEventsEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
         Util::InitWindowEvents();
     }

@@ -42,22 +42,6 @@ ResourceResult RecordingRenderer::Registered(const char* operation, const char* 
     return result;
 }
 
-ResourceResult RecordingRenderer::RegisterTexture(const char* path, const char* name) {
-    return Registered("RegisterTexture", path, name, inner.RegisterTexture(path, name));
-}
-
-ResourceResult RecordingRenderer::RegisterModel(const char* path, const char* name) {
-    return Registered("RegisterModel", path, name, inner.RegisterModel(path, name));
-}
-
-ResourceResult RecordingRenderer::RegisterSkeleton(const char* path, const char* name) {
-    return Registered("RegisterSkeleton", path, name, inner.RegisterSkeleton(path, name));
-}
-
-ResourceResult RecordingRenderer::RegisterAnimation(const char* path, const char* name) {
-    return Registered("RegisterAnimation", path, name, inner.RegisterAnimation(path, name));
-}
-
 void RecordingRenderer::DrawLine(const Math::Vector3& p0, const Math::Vector4& color0, const Math::Vector3& p1,
                                  const Math::Vector4& color1, DebugRenderSpace space) {
     Record("DrawLine", {p0.x, p0.y, p0.z, color0.x, color0.y, color0.z, color0.w, p1.x, p1.y, p1.z, color1.x,
@@ -70,52 +54,6 @@ void RecordingRenderer::DrawSphere(const Math::Vector3& center, float radius, co
     Record("DrawSphere", {center.x, center.y, center.z, radius, color.x, color.y, color.z, color.w,
                           static_cast<float>(space)});
     inner.DrawSphere(center, radius, color, space);
-}
-
-void RecordingRenderer::Register(Renderable* object) {
-    Record("Register").renderable = object;
-    inner.Register(object);
-}
-
-void RecordingRenderer::UnRegister(Renderable* object) {
-    Record("UnRegister").renderable = object;
-    inner.UnRegister(object);
-}
-
-CameraView* RecordingRenderer::CreateView(float width, float height, float nearPlane, float farPlane, float fovY) {
-    CameraView* view = inner.CreateView(width, height, nearPlane, farPlane, fovY);
-    Record("CreateView", {width, height, nearPlane, farPlane, fovY}).view = view;
-    return view;
-}
-
-void RecordingRenderer::ReleaseView(CameraView* view) {
-    Record("ReleaseView").view = view;
-    inner.ReleaseView(view);
-}
-
-void* RecordingRenderer::GetDevice() {
-    Record("GetDevice");
-    return inner.GetDevice();
-}
-
-void RecordingRenderer::ResizeRenderTargets(unsigned width, unsigned height) {
-    Record("ResizeRenderTargets", {static_cast<float>(width), static_cast<float>(height)});
-    inner.ResizeRenderTargets(width, height);
-}
-
-void RecordingRenderer::Render() {
-    Record("Render");
-    inner.Render();
-}
-
-void RecordingRenderer::Present() {
-    Record("Present");
-    inner.Present();
-}
-
-void RecordingRenderer::ReadFrame(std::vector<std::uint8_t>& rgba) {
-    Record("ReadFrame");
-    inner.ReadFrame(rgba);
 }
 
 }  // namespace TestSupport

@@ -21,21 +21,17 @@
 namespace TestSupport {
 namespace {
 
-std::string Output(const std::string& command)
-{
+std::string Output(const std::string& command) {
     std::string text;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[256];
-        while (std::fgets(buffer, sizeof buffer, pipe)) {
-            text += buffer;
-        }
+        while (std::fgets(buffer, sizeof buffer, pipe)) text += buffer;
         pclose(pipe);
     }
     return text;
 }
 
-std::string ReadFile(const std::string& path)
-{
+std::string ReadFile(const std::string& path) {
     std::ifstream file(path);
     std::ostringstream text;
     text << file.rdbuf();
@@ -43,8 +39,7 @@ std::string ReadFile(const std::string& path)
 }
 
 // Binary PPM as ImageMagick writes it (maxval 255), as an opaque RGBA frame.
-FrameImage ReadPpm(const std::string& path)
-{
+FrameImage ReadPpm(const std::string& path) {
     FrameImage image;
     std::ifstream in(path, std::ios::binary);
     std::string magic;
@@ -52,9 +47,7 @@ FrameImage ReadPpm(const std::string& path)
     in >> magic >> image.width >> image.height >> maxValue;
     in.get();
     image.rgba.resize(std::size_t{image.width} * image.height * 4, 255);
-    for (std::size_t i = 0; in && i < image.rgba.size(); i += 4) {
-        in.read(reinterpret_cast<char*>(&image.rgba[i]), 3);
-    }
+    for (std::size_t i = 0; in && i < image.rgba.size(); i += 4) in.read(reinterpret_cast<char*>(&image.rgba[i]), 3);
     if (!in || magic != "P6" || maxValue != 255) {
         ADD_FAILURE() << "not a complete 8-bit binary PPM: " << path;
         return FrameImage{};
@@ -63,24 +56,21 @@ FrameImage ReadPpm(const std::string& path)
 }
 
 // The value of `key=` in xdotool's --shell output.
-int ShellValue(const std::string& text, const std::string& key)
-{
+int ShellValue(const std::string& text, const std::string& key) {
     const std::size_t at = text.find(key + "=");
     return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + key.size() + 1);
 }
 
 }  // namespace
 
-bool XdoTool(const std::string& arguments)
-{
+bool XdoTool(const std::string& arguments) {
     const std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
     const bool done = std::system(command.c_str()) == 0;
     EXPECT_TRUE(done) << "failed: " << command;
     return done;
 }
 
-std::string X11WindowId(SDL_Window* window)
-{
+std::string X11WindowId(SDL_Window* window) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) {
@@ -92,49 +82,27 @@ std::string X11WindowId(SDL_Window* window)
 
 XUser::XUser(const std::string& id) : windowId(id) { XdoTool("windowfocus --sync " + windowId); }
 
-XUser::~XUser()
-{
-    for (int button : std::vector<int>(heldButtons)) {
-        ReleaseButton(button);
-    }
-    for (const std::string& key : std::vector<std::string>(heldKeys)) {
-        ReleaseKey(key);
-    }
+XUser::~XUser() {
+    for (const std::string& release : std::vector<std::string>(held)) Release(release);
 }
 
-void XUser::MovePointer(int x, int y)
-{
+void XUser::MovePointer(int x, int y) {
     XdoTool("mousemove --window " + windowId + " " + std::to_string(x) + " " + std::to_string(y));
 }
 
-void XUser::PressButton(int button)
-{
-    XdoTool("mousedown " + std::to_string(button));
-    heldButtons.push_back(button);
+void XUser::Press(const std::string& press, const std::string& release) {
+    XdoTool(press);
+    held.push_back(release);
 }
 
-void XUser::ReleaseButton(int button)
-{
-    XdoTool("mouseup " + std::to_string(button));
-    heldButtons.erase(std::remove(heldButtons.begin(), heldButtons.end(), button), heldButtons.end());
-}
-
-void XUser::PressKey(const std::string& key)
-{
-    XdoTool("keydown " + key);
-    heldKeys.push_back(key);
-}
-
-void XUser::ReleaseKey(const std::string& key)
-{
-    XdoTool("keyup " + key);
-    heldKeys.erase(std::remove(heldKeys.begin(), heldKeys.end(), key), heldKeys.end());
+void XUser::Release(const std::string& release) {
+    XdoTool(release);
+    held.erase(std::remove(held.begin(), held.end(), release), held.end());
 }
 
 RunningProgram::RunningProgram(const std::string& executable, const std::string& workingDirectory,
                                const std::string& videoDriver)
-    : outputPrefix(testing::TempDir() + "vantor-" + std::to_string(getpid()) + "-")
-{
+    : outputPrefix(testing::TempDir() + "vantor-" + std::to_string(getpid()) + "-") {
     const std::string directory =
         workingDirectory.empty() ? executable.substr(0, executable.find_last_of('/')) : workingDirectory;
     const std::string stdoutPath = outputPrefix + "stdout.txt";
@@ -153,8 +121,7 @@ RunningProgram::RunningProgram(const std::string& executable, const std::string&
     posix_spawn_file_actions_destroy(&actions);
 }
 
-RunningProgram::~RunningProgram()
-{
+RunningProgram::~RunningProgram() {
     user.reset();
     if (IsRunning()) {
         kill(pid, SIGKILL);
@@ -162,47 +129,36 @@ RunningProgram::~RunningProgram()
     }
 }
 
-bool RunningProgram::IsRunning()
-{
+bool RunningProgram::IsRunning() {
     int status = 0;
     if (pid > 0 && waitpid(pid, &status, WNOHANG) == pid) {
         pid = -1;
-        if (WIFEXITED(status)) {
-            exitCode = WEXITSTATUS(status);
-        }
+        if (WIFEXITED(status)) exitCode = WEXITSTATUS(status);
     }
     return pid > 0;
 }
 
-bool RunningProgram::WaitForWindow()
-{
+bool RunningProgram::WaitForWindow() {
     for (int attempt = 0; attempt < 600 && IsRunning() && windowId.empty(); ++attempt) {
         const std::string found = Output("xdotool search --onlyvisible --name '^Vantor v0.0$' 2>/dev/null");
         windowId = found.substr(0, found.find('\n'));
-        if (windowId.empty()) {
-            usleep(100 * 1000);
-        }
+        if (windowId.empty()) usleep(100 * 1000);
     }
-    if (!windowId.empty()) {
-        user.emplace(windowId);
-    }
+    if (!windowId.empty()) user.emplace(windowId);
     return user.has_value();
 }
 
-WindowGeometry RunningProgram::Geometry() const
-{
+WindowGeometry RunningProgram::Geometry() const {
     const std::string text = Output("xdotool getwindowgeometry --shell " + windowId);
     return {ShellValue(text, "X"), ShellValue(text, "Y"), ShellValue(text, "WIDTH"), ShellValue(text, "HEIGHT")};
 }
 
-WindowGeometry RunningProgram::Screen()
-{
+WindowGeometry RunningProgram::Screen() {
     const std::string text = Output("xdotool getdisplaygeometry --shell");
     return {0, 0, ShellValue(text, "WIDTH"), ShellValue(text, "HEIGHT")};
 }
 
-FrameImage RunningProgram::Capture(const std::string& name) const
-{
+FrameImage RunningProgram::Capture(const std::string& name) const {
     const std::string command = "import -window " + windowId + " -depth 8 " + name + ".ppm";
     if (std::system(command.c_str()) != 0) {
         ADD_FAILURE() << "failed: " << command;
@@ -211,12 +167,9 @@ FrameImage RunningProgram::Capture(const std::string& name) const
     return ReadPpm(name + ".ppm");
 }
 
-bool RunningProgram::RequestClose() const
-{
+bool RunningProgram::RequestClose() const {
     Display* display = XOpenDisplay(nullptr);
-    if (!display) {
-        return false;
-    }
+    if (!display) return false;
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = std::stoul(windowId);
@@ -229,19 +182,15 @@ bool RunningProgram::RequestClose() const
     return sent != 0;
 }
 
-std::optional<int> RunningProgram::Quit()
-{
+std::optional<int> RunningProgram::Quit() {
     user->PressKey("Escape");
     const std::optional<int> code = WaitForExit();
     user.reset();
     return code;
 }
 
-std::optional<int> RunningProgram::WaitForExit()
-{
-    for (int attempt = 0; attempt < 300 && IsRunning(); ++attempt) {
-        usleep(100 * 1000);
-    }
+std::optional<int> RunningProgram::WaitForExit() {
+    for (int attempt = 0; attempt < 300 && IsRunning(); ++attempt) usleep(100 * 1000);
     return IsRunning() ? std::nullopt : exitCode;
 }
 

@@ -6,8 +6,7 @@
 namespace TweakBarTest {
 namespace {
 
-class Lifecycle : public LibraryTest {
-protected:
+struct Lifecycle : LibraryTest {
     Lifecycle() : LibraryTest(false) {}
 };
 

@@ -26,7 +26,8 @@ TEST_F(Panel, EntriesAreLaidOutInRowsInTheOrderAdded) {
     }
 }
 
-TEST_F(Panel, ChoosingFromADropDownWritesThatRowsValue) {
+// A drop-down writes the chosen row's value; floats move by their step and stay within min and max.
+TEST_F(Panel, ChoosingAndSteppingWriteTheBoundVariablesWithinLimits) {
     DemoBar demo;
     PanelDriver driver(window, demo.bar);
     driver.Choose("WeaponTypes", 3);
@@ -34,11 +35,6 @@ TEST_F(Panel, ChoosingFromADropDownWritesThatRowsValue) {
     EXPECT_EQ(demo.clipIndex, 5);
     driver.Choose("AnimationClips", 14);  // all fifteen listed without scrolling
     EXPECT_EQ(demo.clipIndex, 14);
-}
-
-TEST_F(Panel, FloatsMoveByTheirStepAndStayWithinMinAndMax) {
-    DemoBar demo;
-    PanelDriver driver(window, demo.bar);
     driver.Step("Speed", true);
     EXPECT_EQ(demo.speed, 1.5f);
     for (int i = 0; i < 4; ++i) driver.Step("Speed", false);

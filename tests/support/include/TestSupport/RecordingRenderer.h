@@ -31,31 +31,56 @@ public:
     std::vector<RecordedCall> calls;  // oldest first
 
     std::vector<RecordedCall> Calls(const std::string& operation) const;
-    std::size_t Count(const std::string& operation) const { return Calls(operation).size(); }
     std::vector<std::string> Operations() const;
     // One line per call, its operation and text (for failure messages).
     std::string Transcript() const;
 
-    RenderInterface::ResourceResult RegisterTexture(const char* path, const char* name) override;
-    RenderInterface::ResourceResult RegisterModel(const char* path, const char* name) override;
-    RenderInterface::ResourceResult RegisterSkeleton(const char* path, const char* name) override;
-    RenderInterface::ResourceResult RegisterAnimation(const char* path, const char* name) override;
+    RenderInterface::ResourceResult RegisterTexture(const char* path, const char* name) override {
+        return Registered("RegisterTexture", path, name, inner.RegisterTexture(path, name));
+    }
+    RenderInterface::ResourceResult RegisterModel(const char* path, const char* name) override {
+        return Registered("RegisterModel", path, name, inner.RegisterModel(path, name));
+    }
+    RenderInterface::ResourceResult RegisterSkeleton(const char* path, const char* name) override {
+        return Registered("RegisterSkeleton", path, name, inner.RegisterSkeleton(path, name));
+    }
+    RenderInterface::ResourceResult RegisterAnimation(const char* path, const char* name) override {
+        return Registered("RegisterAnimation", path, name, inner.RegisterAnimation(path, name));
+    }
     void DrawLine(const Math::Vector3& p0, const Math::Vector4& color0, const Math::Vector3& p1,
                   const Math::Vector4& color1, RenderInterface::DebugRenderSpace space) override;
     void DrawSphere(const Math::Vector3& center, float radius, const Math::Vector4& color,
                     RenderInterface::DebugRenderSpace space) override;
-    void Register(RenderInterface::Renderable* object) override;
-    void UnRegister(RenderInterface::Renderable* object) override;
+    void Register(RenderInterface::Renderable* object) override {
+        Record("Register").renderable = object;
+        inner.Register(object);
+    }
+    void UnRegister(RenderInterface::Renderable* object) override {
+        Record("UnRegister").renderable = object;
+        inner.UnRegister(object);
+    }
     RenderInterface::CameraView* CreateView(float width, float height, float nearPlane, float farPlane,
-                                            float fovY) override;
-    void ReleaseView(RenderInterface::CameraView* view) override;
-    void* GetDevice() override;
-    void ResizeRenderTargets(unsigned width, unsigned height) override;
-    void Render() override;
-    void Present() override;
+                                            float fovY) override {
+        return Record("CreateView", {width, height, nearPlane, farPlane, fovY}).view =
+                   inner.CreateView(width, height, nearPlane, farPlane, fovY);
+    }
+    void ReleaseView(RenderInterface::CameraView* view) override {
+        Record("ReleaseView").view = view;
+        inner.ReleaseView(view);
+    }
+    void* GetDevice() override {
+        Record("GetDevice");
+        return inner.GetDevice();
+    }
+    void ResizeRenderTargets(unsigned width, unsigned height) override {
+        Record("ResizeRenderTargets", {float(width), float(height)});
+        inner.ResizeRenderTargets(width, height);
+    }
+    void Render() override { Record("Render"); inner.Render(); }
+    void Present() override { Record("Present"); inner.Present(); }
     unsigned GetRenderTargetWidth() const override { return inner.GetRenderTargetWidth(); }
     unsigned GetRenderTargetHeight() const override { return inner.GetRenderTargetHeight(); }
-    void ReadFrame(std::vector<std::uint8_t>& rgba) override;
+    void ReadFrame(std::vector<std::uint8_t>& rgba) override { Record("ReadFrame"); inner.ReadFrame(rgba); }
 
 private:
     RecordedCall& Record(const char* operation, std::vector<float> values = {});

@@ -21,13 +21,10 @@ std::string X11WindowId(SDL_Window* window);
 // Calls `pump` until `done` holds, a few milliseconds apart; false if it never did. Real input
 // reaches SDL some time after xdotool returns.
 template <typename Pump, typename Done>
-bool PumpUntil(Pump pump, Done done, int attempts = 1500)
-{
+bool PumpUntil(Pump pump, Done done, int attempts = 1500) {
     for (int attempt = 0; attempt < attempts; ++attempt) {
         pump();
-        if (done()) {
-            return true;
-        }
+        if (done()) return true;
         SDL_Delay(3);
     }
     return false;
@@ -43,15 +40,21 @@ public:
     XUser& operator=(const XUser&) = delete;
 
     void MovePointer(int x, int y);  // window coordinates
-    void PressButton(int button);    // X buttons: 1 left, 2 middle, 3 right
-    void ReleaseButton(int button);
-    void PressKey(const std::string& key);  // X key names, e.g. "w", "space", "Escape"
-    void ReleaseKey(const std::string& key);
+    // X buttons: 1 left, 2 middle, 3 right; X key names, e.g. "w", "space", "Escape".
+    void PressButton(int button) {
+        Press("mousedown " + std::to_string(button), "mouseup " + std::to_string(button));
+    }
+    void ReleaseButton(int button) { Release("mouseup " + std::to_string(button)); }
+    void PressKey(const std::string& key) { Press("keydown " + key, "keyup " + key); }
+    void ReleaseKey(const std::string& key) { Release("keyup " + key); }
 
 private:
+    // xdotool commands: one that presses, and the one that lets go, remembered until it is sent.
+    void Press(const std::string& press, const std::string& release);
+    void Release(const std::string& release);
+
     std::string windowId;
-    std::vector<int> heldButtons;
-    std::vector<std::string> heldKeys;
+    std::vector<std::string> held;
 };
 
 struct WindowGeometry {
