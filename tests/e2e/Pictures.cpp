@@ -66,6 +66,28 @@ Rect FindPanel(const TestSupport::FrameImage& image) {
     return panel;
 }
 
+Rect FindRightPanel(const TestSupport::FrameImage& image) {
+    Rect panel;
+    const int row = 12;
+    int right = int(image.width) - 1;
+    while (right >= 0 && unsigned(row) < image.height && IsScene(image.At(unsigned(right), row))) {
+        --right;
+    }
+    int left = right;
+    while (left > 0 && !IsScene(image.At(unsigned(left - 1), row))) {
+        --left;
+    }
+    int bottom = row;
+    while (right >= 0 && unsigned(bottom + 1) < image.height && !IsScene(image.At(unsigned(left + 2), bottom + 1))) {
+        ++bottom;
+    }
+    if (right >= 0) {
+        panel.Add(left, row - 2);
+        panel.Add(right, bottom);
+    }
+    return panel;
+}
+
 std::vector<int> TextLines(const TestSupport::FrameImage& image, const Rect& area) {
     const int right = std::min(area.right, int(image.width) - 1);
     const int bottom = std::min(area.bottom, int(image.height) - 1);
