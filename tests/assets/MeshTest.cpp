@@ -1,5 +1,5 @@
 // The generated meshes: valid skin bindings, the warrior's budget, size and colours, the floor
-// cube the app stretches into the ground, and weapons modelled around their grip.
+// cube the app stretches into the ground.
 #include <array>
 #include <set>
 
@@ -62,19 +62,4 @@ TEST(Mesh, FloorIsTheUnitCube) {
         faces.insert({n.x, n.y, n.z});
     }
     EXPECT_EQ(faces.size(), 6u);
-}
-
-// Each weapon is modelled with its grip at the origin: the handle passes within a finger's
-// thickness of it, and the weapon reaches well beyond.
-TEST(Mesh, WeaponsHaveTheirGripAtTheOrigin) {
-    for (const char* path : {"models/Sword.mesh", "models/Shield.mesh", "models/Cerberus.mesh"}) {
-        const Assets::MeshData mesh = LoadMesh(path);
-        float nearest = 1e9f, farthest = 0.0f;
-        for (const Assets::MeshVertex& v : mesh.vertices) {
-            nearest = std::min(nearest, Math::Length(v.position));
-            farthest = std::max(farthest, Math::Length(v.position));
-        }
-        EXPECT_LT(nearest, 3.0f) << path;
-        EXPECT_GT(farthest, 15.0f) << path;
-    }
 }

@@ -3,6 +3,7 @@
 #include <glm/glm.hpp>
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/quaternion.hpp>
+#include <glm/gtc/type_ptr.hpp>
 
 #include "AssetTestSupport.h"
 
@@ -56,12 +57,7 @@ TEST_F(Skeleton, InverseBindMatricesUndoTheBindPose) {
     for (size_t bone = 0; bone < skeleton.bones.size(); ++bone) {
         const Assets::BoneData& data = skeleton.bones[bone];
         EXPECT_LT(Math::Length(data.bindPose.scale - Math::Vector3(1, 1, 1)), 1e-5f) << data.name;
-        for (int row = 0; row < 4; ++row) {
-            for (int column = 0; column < 4; ++column) {
-                float product = 0.0f;
-                for (int k = 0; k < 4; ++k) product += model[bone][k][row] * data.inverseBind.m[k * 4 + column];
-                EXPECT_NEAR(product, row == column ? 1.0f : 0.0f, 1e-3f) << data.name;
-            }
-        }
+        const glm::mat4 product = model[bone] * glm::transpose(glm::make_mat4(data.inverseBind.m));
+        for (int i = 0; i < 16; ++i) EXPECT_NEAR(product[i / 4][i % 4], i / 4 == i % 4 ? 1.0f : 0.0f, 1e-3f) << data.name;
     }
 }

@@ -39,12 +39,21 @@ TEST(WeaponGrip, GripPointLiesInsideTheClosedFist) {
     }
 }
 
-// Placed as the app places them in every frame of Walk and Run: the sword's blade (its farthest
-// point from the grip) points forward and up, the gun's muzzle ahead, and the shield's centre lies
-// further out to the right (-x) than the forearm.
-TEST(WeaponGrip, WeaponsAreCarriedNaturally) {
+// Each weapon is modelled with its grip at the origin: the handle passes within a finger's thickness
+// of it, and the weapon reaches well beyond. Placed as the app places them in every frame of Walk
+// and Run: the sword's blade (its farthest point from the grip) points forward and up, the gun's
+// muzzle ahead, and the shield's centre lies further out to the right (-x) than the forearm.
+TEST(WeaponGrip, WeaponsAreHeldAtTheirGripAndCarriedNaturally) {
     const Assets::MeshData sword = LoadMesh("models/Sword.mesh"), gun = LoadMesh("models/Cerberus.mesh"),
                            shield = LoadMesh("models/Shield.mesh");
+    for (const Assets::MeshData* mesh : {&sword, &gun, &shield}) {
+        float nearest = 1e9f, farthest = 0.0f;
+        for (const Assets::MeshVertex& v : mesh->vertices) {
+            nearest = std::min(nearest, Math::Length(v.position));
+            farthest = std::max(farthest, Math::Length(v.position));
+        }
+        EXPECT_TRUE(nearest < 3.0f && farthest > 15.0f) << nearest << " to " << farthest;
+    }
     const int forearm = BoneIndex(LoadSkeleton(), "RightForearm");
     for (const char* clip : {"Walk", "Run"}) {
         for (float t = 0.0f; t < ClipDuration(clip); t += 0.03f) {

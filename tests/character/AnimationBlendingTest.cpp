@@ -74,17 +74,5 @@ TEST_F(Blending, ClocksAdvanceByDeltaTimeScaledBySpeedAndRestartAtTheEnd)
     EXPECT_EQ(Run().GetTime(), 0.0f);
 }
 
-// DeltaTime 0 freezes the clips, while the body still travels along the path.
-TEST_F(Blending, DeltaTimeZeroFreezesClipsButNotTravel)
-{
-    character.deltaTime = 0.0f;
-    for (int frame = 0; frame < 20; ++frame) {
-        character.FollowPath();
-    }
-    EXPECT_EQ(Run().GetTime(), 0.0f);
-    EXPECT_EQ(Walk().GetTime(), 0.0f);
-    EXPECT_GT(character.distance, 5.0f);
-}
-
 }  // namespace
 }  // namespace CharacterTest

@@ -1,15 +1,57 @@
 // The per-frame update as the renderer sees it: the path and axis drawing, the player's
 // skinning and world matrices, and the weapon named by the selector and carried at the hand.
+// The character is fully set up on the real renderer (offscreen window), seen through a recording
+// renderer, with its tweak bar and the input module running; Init loads the warrior's generated
+// assets from the working directory (the build directory).
 #include <algorithm>
+#include <memory>
 
+#include <AntTweakBar.h>
+#include <TestSupport/OffscreenRenderer.h>
+#include <TestSupport/RecordingRenderer.h>
 #include <glm/gtc/type_ptr.hpp>
 
-#include "CharacterRig.h"
+#include "CharacterTestSupport.h"
+#include "RigAssets.h"
+#include "character/Selectors.h"
+#include "util/Input.h"
 
 namespace CharacterTest {
 namespace {
 
-using Update = CharacterScene;
+// Init has run on the recorder and the bar; its calls are in initCalls.
+class Update : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(gl);
+        recorder = std::make_unique<TestSupport::RecordingRenderer>(*gl.Get());
+        ASSERT_EQ(TwInit(TW_OPENGL_CORE, gl->GetDevice()), 1) << TwGetLastError();
+        Util::Input::Initialize();
+        weaponIndex = 0;
+        clipIndex = 5;
+        character.Init(recorder.get(), TwNewBar("Tovrin_Stage1"));
+        initCalls.swap(recorder->calls);
+    }
+    void TearDown() override
+    {
+        character.Shutdown();
+        Util::Input::Shutdown();
+        TwTerminate();
+    }
+    // One frame of the character as the demo runs it: input snapshot, then Update.
+    void Frame()
+    {
+        Util::Input::Update();
+        character.Update();
+    }
+
+    TestSupport::OffscreenRenderer gl{320, 200};
+    std::unique_ptr<TestSupport::RecordingRenderer> recorder;
+    std::vector<TestSupport::RecordedCall> initCalls;
+    PathCharacter character;
+};
+
 
 const glm::mat4 HandOffset = glm::translate(glm::mat4(1.0f), glm::vec3(9.75f, 2.8f, 6.305f));
 const glm::vec4 Red(1, 0, 0, 0), Green(0, 1, 0, 0), Blue(0, 0, 1, 0);

@@ -33,21 +33,6 @@ protected:
 
 }  // namespace
 
-// Speed 0 leaves the character where it stands, at the lap's first speed factor.
-TEST_F(FixedLoop, SpeedZeroMovesNothing)
-{
-    character.speed = 0.0f;
-    character.FollowPath();
-    const PathCharacter before = character;
-    for (int frame = 0; frame < 10; ++frame) {
-        character.FollowPath();
-    }
-    EXPECT_EQ(character.speedFactor, 0.3f);
-    EXPECT_EQ(character.distance, 0.0f);
-    EXPECT_EQ(character.position, before.position);
-    EXPECT_EQ(character.orientation.v, before.orientation.v);
-}
-
 // Over a lap at walking speed the character is always `distance` along the polyline of samples,
 // stays upright, and aims each new step at its end; the lap ends on segment 1 at distance 0, at
 // the loop's start, and the next frame eases in again.

@@ -21,58 +21,39 @@ PathCharacter BuildWith(const std::vector<Math::Vector2>& points)
 
 }  // namespace
 
-// The fixed loop gives 61 samples, the first exactly its start, every fifth within 0.01 of its
-// control point, all at height 0; every sample lies on the natural spline (so its ends are
-// natural) for this and other point counts. Float evaluation drifts by about 0.01 late on.
-TEST(PathBuilder, SamplesLieOnTheNaturalSplineThroughTheControlPoints)
+// Every sample lies on the natural spline (so its ends are natural) for the fixed loop and other
+// point counts, two points giving a straight, evenly spaced segment of 60 (the running parameter
+// passes 1 before a 61st), all at height 0; the arc lengths start at 0 and add up the chords, and
+// the path length is the last, bit for bit. Float evaluation drifts by about 0.01 late on. The
+// loop's 61 samples start exactly at its start, every fifth within 0.01 of its control point.
+TEST(PathBuilder, SamplesLieOnTheNaturalSplineAndArcLengthsAddUpTheChords)
 {
-    const std::vector<std::vector<Math::Vector2>> pointSets = {
-        FixedLoopPoints(), {{0, 0}, {50, 80}, {120, -30}}, {{10, -20}, {-40, 35}, {25, 90}, {130, 60}, {160, -10}}};
+    const std::vector<std::vector<Math::Vector2>> pointSets = {FixedLoopPoints(), {{-30, 10}, {30, 90}},
+        {{0, 0}, {50, 80}, {120, -30}}, {{10, -20}, {-40, 35}, {25, 90}, {130, 60}, {160, -10}}};
     for (const auto& points : pointSets) {
         const PathCharacter c = BuildWith(points);
         ASSERT_GE(c.curvePoints.size(), 60u);
+        ASSERT_EQ(c.arcLengths.size(), c.curvePoints.size());
+        EXPECT_EQ(c.arcLengths[0], 0.0f);
         const double step = static_cast<double>(points.size() - 1) / 60.0;
         for (std::size_t k = 0; k < c.curvePoints.size(); ++k) {
             EXPECT_NEAR(c.curvePoints[k].x, SplineThrough(points, &Math::Vector2::x)(k * step), 0.02) << k;
             EXPECT_NEAR(c.curvePoints[k].z, SplineThrough(points, &Math::Vector2::y)(k * step), 0.02) << k;
             EXPECT_EQ(c.curvePoints[k].y, 0.0f);
+            const double chord = k ? glm::distance(ToGlm(c.curvePoints[k]), ToGlm(c.curvePoints[k - 1])) : 0.0;
+            EXPECT_NEAR(c.arcLengths[k] - (k ? c.arcLengths[k - 1] : 0.0f), chord, 1e-3) << "sample " << k;
         }
+        const float last = c.arcLengths.back();
+        EXPECT_EQ(std::memcmp(&c.pathLength, &last, sizeof(float)), 0);
     }
     const PathCharacter loop = BuildWith(FixedLoopPoints());
     ASSERT_EQ(loop.curvePoints.size(), 61u);
+    EXPECT_EQ(BuildWith({{-30, 10}, {30, 90}}).curvePoints.size(), 60u);
+    EXPECT_NEAR(loop.pathLength, 1992.0, 1.0);
     EXPECT_EQ(loop.curvePoints[0], Math::Vector3(-100.0f, 0.0f, 100.0f));
     for (std::size_t i = 0; i < 13; ++i) {
         EXPECT_NEAR(loop.curvePoints[5 * i].x, FixedLoopPoints()[i].x, 0.01) << i;
         EXPECT_NEAR(loop.curvePoints[5 * i].z, FixedLoopPoints()[i].y, 0.01) << i;
-    }
-}
-
-// Arc lengths start at 0 and add up the chords; the path length is the last, bit for bit, about 1992.
-TEST(PathBuilder, ArcLengthsAddUpTheChords)
-{
-    const PathCharacter c = BuildWith(FixedLoopPoints());
-    ASSERT_EQ(c.arcLengths.size(), c.curvePoints.size());
-    EXPECT_EQ(c.arcLengths[0], 0.0f);
-    for (std::size_t k = 1; k < c.arcLengths.size(); ++k) {
-        const double chord = glm::distance(ToGlm(c.curvePoints[k]), ToGlm(c.curvePoints[k - 1]));
-        EXPECT_NEAR(c.arcLengths[k] - c.arcLengths[k - 1], chord, 1e-3) << "sample " << k;
-    }
-    const float last = c.arcLengths.back();
-    EXPECT_EQ(std::memcmp(&c.pathLength, &last, sizeof(float)), 0);
-    EXPECT_NEAR(c.pathLength, 1992.0, 1.0);
-}
-
-// Two points: a straight, evenly spaced segment of 60 samples (the running parameter passes 1
-// before a 61st). Fewer build nothing (CharacterGuards).
-TEST(PathBuilder, TwoPointsGiveAStraightEvenSegment)
-{
-    const glm::vec2 from(-30.0f, 10.0f), to(30.0f, 90.0f);
-    const PathCharacter c = BuildWith({{from.x, from.y}, {to.x, to.y}});
-    ASSERT_EQ(c.curvePoints.size(), 60u);
-    for (std::size_t k = 0; k < c.curvePoints.size(); ++k) {
-        const glm::vec2 expected = from + (to - from) * (static_cast<float>(k) / 60.0f);
-        EXPECT_LT(glm::distance(glm::vec2(c.curvePoints[k].x, c.curvePoints[k].z), expected), 1e-3f) << k;
-        EXPECT_NEAR(c.arcLengths[k], k * glm::distance(from, to) / 60.0f, 1e-2) << k;
     }
 }
 

@@ -62,14 +62,20 @@ TEST_F(SceneTest, InitShowsSkyFloorAndLightSetUpForTheScene)
     EXPECT_EQ(demo.light->GetLightDirection(), Math::Vector3(0, -1, 1)) << "handed over unnormalised";
 }
 
-// "Tovrin_Stage1" lists the clip and weapon selectors first, "Walk" and "Sword" selected; each of
-// their 15 and 4 labels names a clip or model the scene registered, for the character plays them.
+// "Tovrin_Stage1" holds its five entries, all writable (the inspector adds none): the clip and
+// weapon selectors first, "Walk" and "Sword" selected; each of their 15 and 4 labels names a clip
+// or model the scene registered, for the character plays them.
 TEST_F(SceneTest, BarListsTheSelectorsWithWalkAndSwordSelected)
 {
     TwBar* bar = TwGetBarByName("Tovrin_Stage1");
     ASSERT_NE(bar, nullptr);
     const std::vector<TwVarInfo> entries = TwGetBarVars(bar);
-    ASSERT_GE(entries.size(), 2u);
+    std::vector<std::string> names;
+    for (const TwVarInfo& entry : entries) {
+        names.push_back(entry.name);
+        EXPECT_FALSE(entry.readOnly) << entry.name;
+    }
+    ASSERT_EQ(names, (std::vector<std::string>{"AnimationClips", "WeaponTypes", "DeltaTime", "Speed", "Speed_Walk_Start"}));
     const struct {
         const char *name, *selected, *registration;
         int count;

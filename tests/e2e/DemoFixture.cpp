@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace EndToEnd {
 namespace {
@@ -50,11 +51,17 @@ TestSupport::FrameImage DemoFixture::CaptureUntil(
     return picture;
 }
 
-void DemoFixture::WaitForNextFrame() {
-    const TestSupport::FrameImage now = Capture("frame");
-    const TestSupport::FrameImage next =
-        CaptureUntil("frame", [&](const TestSupport::FrameImage& p) { return Compare(now, p).count > 0; });
-    EXPECT_GT(Compare(now, next).count, 0) << "no new frame drawn";
+TestSupport::FrameImage DemoFixture::CaptureStill(const std::string& name, const Rect& ignored) {
+    TestSupport::FrameImage previous = Capture(name + "-settling");
+    return CaptureUntil(name, [&](const TestSupport::FrameImage& p) {
+        return Compare(std::exchange(previous, p), p, ignored).count == 0;
+    });
+}
+
+Changes DemoFixture::ChangesWithin(const TestSupport::FrameImage& still, const std::string& name, double seconds,
+                                   const Rect& ignored) {
+    const auto changed = [&](const TestSupport::FrameImage& p) { return Compare(still, p, ignored).count != 0; };
+    return Compare(still, CaptureUntil(name, changed, seconds), ignored);
 }
 
 void DemoFixture::Resize(int width, int height) {

@@ -35,9 +35,12 @@ protected:
                                          const std::function<bool(const TestSupport::FrameImage&)>& condition,
                                          double seconds = 30.0);
 
-    // Waits until the program has drawn a frame since the call, seen as a change of picture while
-    // the warrior walks: input given before it has been sampled by then.
-    void WaitForNextFrame();
+    // Pictures until two in a row are the same outside `ignored`; the last.
+    TestSupport::FrameImage CaptureStill(const std::string& name, const Rect& ignored);
+    // How the picture differs from `still` outside `ignored` within about `seconds`: the first
+    // picture that differs ends the wait.
+    Changes ChangesWithin(const TestSupport::FrameImage& still, const std::string& name, double seconds,
+                          const Rect& ignored);
     // Sizes the window as a window manager would and waits until the X server has done it.
     void Resize(int width, int height);
     // Presses the left button at window coordinates and lets go, each step held long enough for

@@ -41,29 +41,42 @@ bool IsScene(const TestSupport::Pixel& p) {
     return IsSky(c) || IsFloor(c);
 }
 
-}  // namespace
+// A row just inside a panel's title bar's top edge, clear of text.
+constexpr int TitleRow = 12;
 
-Rect FindPanel(const TestSupport::FrameImage& image) {
+// The panel whose title bar holds (column, TitleRow): along that row to its far end (step 1 to the
+// right, -1 to the left), and down a column just inside its body's left edge.
+Rect PanelFrom(const TestSupport::FrameImage& image, int column, int step) {
     Rect panel;
-    // A row just inside the title bar's top edge and a column just inside the body's left edge,
-    // both clear of text.
-    const int row = 12;
-    const int column = 12;
-    if (image.width <= unsigned(column) || image.height <= unsigned(row) || IsScene(image.At(column, row))) {
+    const auto scene = [&](int x, int y) { return IsScene(image.At(unsigned(x), unsigned(y))); };
+    if (column < 0 || unsigned(column) >= image.width || image.height <= unsigned(TitleRow) || scene(column, TitleRow)) {
         return panel;
     }
-    int right = column;
-    while (unsigned(right + 1) < image.width && !IsScene(image.At(right + 1, row))) {
-        ++right;
+    int far = column;
+    while (far + step >= 0 && unsigned(far + step) < image.width && !scene(far + step, TitleRow)) {
+        far += step;
     }
-    int bottom = row;
-    while (unsigned(bottom + 1) < image.height && !IsScene(image.At(column, bottom + 1))) {
+    const int inside = step > 0 ? column : far + 2;
+    int bottom = TitleRow;
+    while (unsigned(bottom + 1) < image.height && !scene(inside, bottom + 1)) {
         ++bottom;
     }
     // The panel's own border is a pixel or two outside the scanned row and column.
-    panel.Add(column - 2, row - 2);
-    panel.Add(right, bottom);
+    panel.Add(inside - 2, TitleRow - 2);
+    panel.Add(std::max(column, far), bottom);
     return panel;
+}
+
+}  // namespace
+
+Rect FindPanel(const TestSupport::FrameImage& image) { return PanelFrom(image, TitleRow, 1); }
+
+Rect FindRightPanel(const TestSupport::FrameImage& image) {
+    int right = int(image.width) - 1;
+    while (right >= 0 && image.height > unsigned(TitleRow) && IsScene(image.At(unsigned(right), TitleRow))) {
+        --right;
+    }
+    return PanelFrom(image, right, -1);
 }
 
 std::vector<int> TextLines(const TestSupport::FrameImage& image, const Rect& area) {

@@ -27,6 +27,8 @@ TestSupport::Color Patch(const TestSupport::FrameImage& image, int x, int y, int
 // The tweak panel: it hangs from the top-left corner, its title bar running along its top edge
 // and its dark body down its left edge; both end where the scene shows again.
 Rect FindPanel(const TestSupport::FrameImage& image);
+// The panel at the top-right corner, found as FindPanel finds the first, from its right end.
+Rect FindRightPanel(const TestSupport::FrameImage& image);
 
 // The middle rows of the lines of light text inside `area`, top first: on the dark panel each is
 // one line of labels or values, wherever the UI's font and spacing put it.

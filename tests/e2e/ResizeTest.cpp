@@ -3,6 +3,7 @@
 // shrinks to stay inside a window too small for it.
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "DemoFixture.h"
 
@@ -17,16 +18,12 @@ double ExpectedHorizonRow(int height) {
     return height / 2.0 + height / 2.0 * std::tan(below) / std::tan(M_PI / 8.0);
 }
 
-// Reference proportions of the path's red loop, taken at the start size: its width and the
-// offset of its middle from the window's middle, each per pixel of window height.
-struct PathShape {
-    double widthPerHeight = 0.0;
-    double centreOffsetPerHeight = 0.0;
-};
-
-PathShape ShapeOf(const Rect& path, const TestSupport::FrameImage& picture) {
+// The path's red loop in proportion to the window: its width, and the offset of its middle from
+// the window's middle, each per pixel of window height.
+std::pair<double, double> PathShape(const TestSupport::FrameImage& picture) {
+    const Rect path = PathExtent(picture);
     const double height = picture.height;
-    return PathShape{path.Width() / height, ((path.left + path.right) / 2.0 - picture.width / 2.0) / height};
+    return {path.Width() / height, ((path.left + path.right) / 2.0 - picture.width / 2.0) / height};
 }
 
 bool IsSize(const TestSupport::FrameImage& picture, int width, int height) {
@@ -51,7 +48,7 @@ TEST_F(ResizeTest, WindowOfAnySizeIsDrawnWholeUndistortedWithThePanelInside) {
     });
     ASSERT_TRUE(IsSize(start, 1400, 800));
     EXPECT_NEAR(HorizonRow(start), ExpectedHorizonRow(800), 3.0);
-    const PathShape reference = ShapeOf(PathExtent(start), start);
+    const auto [referenceWidth, referenceOffset] = PathShape(start);
     const Rect startPanel = FindPanel(start);
     ASSERT_GT(startPanel.Width(), 150) << "no tweak panel at the top left";
     ASSERT_GT(startPanel.Height(), 80);
@@ -67,9 +64,9 @@ TEST_F(ResizeTest, WindowOfAnySizeIsDrawnWholeUndistortedWithThePanelInside) {
         EXPECT_TRUE(IsFloor(Patch(picture, width - 9, height - 9))) << "bottom right is not floor";
         EXPECT_NEAR(HorizonRow(picture), ExpectedHorizonRow(height), 3.0);
 
-        const PathShape shape = ShapeOf(PathExtent(picture), picture);
-        EXPECT_NEAR(shape.widthPerHeight, reference.widthPerHeight, 0.05 * reference.widthPerHeight);
-        EXPECT_NEAR(shape.centreOffsetPerHeight, reference.centreOffsetPerHeight, 0.03);
+        const auto [pathWidth, pathOffset] = PathShape(picture);
+        EXPECT_NEAR(pathWidth, referenceWidth, 0.05 * referenceWidth);
+        EXPECT_NEAR(pathOffset, referenceOffset, 0.03);
 
         const Rect panel = FindPanel(picture);
         EXPECT_NEAR(panel.Width(), startPanel.Width(), 2) << "the panel fits, so it keeps its size";
