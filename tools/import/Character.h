@@ -2,6 +2,7 @@
 // A character on its way from a standard file to the demo's files: skeleton, one merged skinned
 // mesh and the file's animations, with everything the import repaired or decided noted for the
 // report. Bad input is refused by throwing ImportError with one line saying why.
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -40,6 +41,7 @@ struct Character {
     std::vector<SourceAnimation> animations;
     int fileBones = 0;          // bones that came from the file
     std::string socketOf;       // the arm a socket was added to, if any
+    std::set<std::string> placedBySkin;  // unbound bones placed by the skin; their keys are dropped
     std::vector<std::string> notes;  // repairs and decisions, one line each
 };
 

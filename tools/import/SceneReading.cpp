@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -188,6 +189,20 @@ bool Agree(const aiMatrix4x4& a, const aiMatrix4x4& b)
     return true;
 }
 
+// Where the skin puts a node that it does not bind itself: by the first child it binds, whose
+// node transform says where the child sits under it. None when no child is bound.
+std::optional<aiMatrix4x4> PlacedBySkin(const aiNode* node, const std::map<std::string, aiMatrix4x4>& offsets)
+{
+    for (unsigned c = 0; c < node->mNumChildren; ++c) {
+        const aiNode* child = node->mChildren[c];
+        const auto offset = offsets.find(child->mName.C_Str());
+        if (offset != offsets.end()) {
+            return aiMatrix4x4(offset->second).Inverse() * aiMatrix4x4(child->mTransformation).Inverse();
+        }
+    }
+    return std::nullopt;
+}
+
 // Bind poses come from the skin's inverse binds where a bone has one and the file's node
 // transforms hold some other pose; otherwise from the node transforms as written.
 void ReadSkeleton(const aiScene* scene, const std::vector<const aiMesh*>& meshes, Character& character,
@@ -224,6 +239,17 @@ void ReadSkeleton(const aiScene* scene, const std::vector<const aiMesh*>& meshes
             if (!Agree(fromNodes, global)) {
                 bone.bindPose = ToPose(aiMatrix4x4(parentGlobal).Inverse() * global);
             }
+        } else if (const auto placed = PlacedBySkin(node, offsets); placed && !Agree(fromNodes, *placed)) {
+            // An unbound node (an FBX armature, say) placed elsewhere than its skin: left where
+            // the file puts it, it would hold its bound children far away and their poses would
+            // be differences of huge numbers. It stands where the skin puts it, and its own keys,
+            // made for the other place, are dropped.
+            global = *placed;
+            bone.bindPose = ToPose(aiMatrix4x4(parentGlobal).Inverse() * global);
+            bone.inverseBind = ToMatrix(aiMatrix4x4(global).Inverse());
+            character.placedBySkin.insert(bone.name);
+            character.notes.push_back("'" + bone.name + "' is placed where its skin puts it, not where the file's "
+                                      "nodes do; its own keys are dropped");
         }
         if (!Finite(ToMatrix(global)) || !Finite(bone.inverseBind)) {
             throw ImportError("NaN in the transform of bone '" + bone.name + "'");
@@ -449,8 +475,8 @@ void ReadAnimations(const aiScene* scene, const std::map<std::string, int>& bone
         for (unsigned c = 0; c < animation->mNumChannels; ++c) {
             const aiNodeAnim* channel = animation->mChannels[c];
             const auto bone = boneIndex.find(channel->mNodeName.C_Str());
-            if (bone == boneIndex.end()) {
-                continue;  // animates a node that is not part of the skeleton
+            if (bone == boneIndex.end() || character.placedBySkin.count(bone->first) != 0) {
+                continue;  // animates a node that is not part of the skeleton, or not in its bind place
             }
             const std::string where = "animation '" + source.name + "', bone '" + bone->first + "'";
             Assets::BoneTrack track;
