@@ -96,11 +96,13 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
     }
 
     EXPECT_EQ(mesh.indices.size() / 3, AssimpTriangles(file.path));
-    float low = INFINITY, high = -INFINITY, armReach = 0.0f;
+    Math::Vector3 low(INFINITY, INFINITY, INFINITY), high(-INFINITY, -INFINITY, -INFINITY);
+    float armReach = 0.0f;
     const Math::Vector3 armOrigin = model[static_cast<std::size_t>(socket.parent)].Column(3);
     for (const Assets::MeshVertex& vertex : mesh.vertices) {
-        low = std::min(low, vertex.position.y);
-        high = std::max(high, vertex.position.y);
+        const Math::Vector3& p = vertex.position;
+        low = Math::Vector3(std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z));
+        high = Math::Vector3(std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z));
         float sum = 0.0f;
         for (int i = 0; i < 4; ++i) {
             sum += vertex.boneWeights[i];
@@ -111,9 +113,10 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
             armReach = std::max(armReach, Math::Length(vertex.position - armOrigin));
         }
     }
-    EXPECT_GE(high - low, 150.0f);
-    EXPECT_LE(high - low, 210.0f);
-    EXPECT_NEAR(low, 0.0f, 1.0f) << "feet on the floor";
+    const float size = std::max({high.x - low.x, high.y - low.y, high.z - low.z});  // a figure's height
+    EXPECT_GE(size, 150.0f);
+    EXPECT_LE(size, 210.0f);
+    EXPECT_NEAR(low.y, 0.0f, 1.0f) << "feet on the floor";
     // The grip, where the demo puts the weapon, sits at the far end of the arm.
     const Math::Vector3 grip = Math::TransformPoint(model[36], Math::Vector3(9.75f, 2.8f, 6.305f));
     EXPECT_GT(Math::Length(grip - armOrigin), 0.75f * armReach);

@@ -102,10 +102,13 @@ void FitToDemo(Character& character, Facing facing)
     Similarity scene;
     scene.rotation = turn;
     char line[160];
-    if (height < kMinKeptHeight || height > kMaxKeptHeight) {
-        scene.scale = kTargetHeight / height;
-        std::snprintf(line, sizeof line, "scaled by %.4g from %.4g units tall to %.0f", scene.scale, height,
-                      kTargetHeight);
+    // A figure's largest extent is its height. Something longer than tall (a beam bent by a bone
+    // chain, an animal) is fitted by its length, so it still fits the scene the warrior walks.
+    const float size = std::max({height, high.x - low.x, high.z - low.z});
+    if (size < kMinKeptHeight || size > kMaxKeptHeight) {
+        scene.scale = kTargetHeight / size;
+        std::snprintf(line, sizeof line, "scaled by %.4g from %.4g units %s to %.0f", scene.scale, size,
+                      size == height ? "tall" : "long", kTargetHeight);
         character.notes.push_back(line);
     }
     // Feet to the floor and the body over the origin, each only when clearly off.

@@ -9,7 +9,8 @@
 namespace CharacterImport {
 
 constexpr float kTargetHeight = 180.0f;
-// Heights in this range are kept; outside it the character is scaled to kTargetHeight.
+// Sizes (the largest extent, a figure's height) in this range are kept; outside it the character
+// is scaled so its size is kTargetHeight.
 constexpr float kMinKeptHeight = 150.0f;
 constexpr float kMaxKeptHeight = 210.0f;
 // Feet lower or higher than this many units are put on the floor.
