@@ -1,6 +1,9 @@
-// Property: the real demo, started in the folder vantor-import wrote for the minetest character,
-// shows that character walking the path, and the weapon at its arm moves as the arm swings.
+// Property: the real demo, started in the folder vantor-import wrote for a real character
+// (VANTOR_DEMO_DIR), shows that character walking the path, and the weapon at its arm moves as the
+// arm swings.
 // Judged by where pictures differ, never by exact pixels.
+#include <cstdlib>
+
 #include "DemoFixture.h"
 
 namespace EndToEnd {
@@ -8,6 +11,10 @@ namespace {
 
 class ImportedCharacterTest : public DemoFixture {
 protected:
+    std::string WorkingDirectory() override {
+        const char* folder = std::getenv("VANTOR_DEMO_DIR");
+        return folder != nullptr ? folder : VANTOR_BUILD_DIR;
+    }
     // A picture differing from `before` outside the panel.
     TestSupport::FrameImage ChangeFrom(const TestSupport::FrameImage& before, const std::string& name)
     {
