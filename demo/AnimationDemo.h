@@ -9,7 +9,7 @@
 #include "app/Demo.h"
 #include "character/PathCharacter.h"
 #include "demo/CameraController.h"
-#include "demo/Inspector.h"
+#include "demo/WorkingsPanel.h"
 
 namespace RenderInterface {
 class Renderable;
@@ -38,5 +38,5 @@ public:
     CameraController camera;
     TwBar* tweakBar = nullptr;
     PathCharacter character;
-    Inspector inspector;  // the second panel; pauses, steps and slows the character
+    WorkingsPanel inspector;  // the second panel; pauses, steps and slows the character
 };

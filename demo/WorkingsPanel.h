@@ -15,7 +15,7 @@
 
 class PathCharacter;
 
-class Inspector {
+class WorkingsPanel {
 public:
     // Builds the panel for a character that has been set up.
     void Init(PathCharacter& observed);

@@ -1,4 +1,4 @@
-#include "demo/Inspector.h"
+#include "demo/WorkingsPanel.h"
 
 #include <RenderInterface/Renderer.h>
 
@@ -17,7 +17,7 @@ const Math::Vector4 BoneColour(1.0f, 0.9f, 0.1f, 1.0f);
 
 }  // namespace
 
-void Inspector::Init(PathCharacter& observed)
+void WorkingsPanel::Init(PathCharacter& observed)
 {
     character = &observed;
     const std::string skeleton = character->playerModel->GetSkeletonName();
@@ -44,7 +44,7 @@ void Inspector::Init(PathCharacter& observed)
     AddValues();
 }
 
-void Inspector::AddControls()
+void WorkingsPanel::AddControls()
 {
     TwAddVarRW(bar, "Show skeleton", TW_TYPE_BOOLCPP, &showSkeleton, nullptr);
     TwAddVarRW(bar, "Show mesh", TW_TYPE_BOOLCPP, &showMesh, nullptr);
@@ -55,7 +55,7 @@ void Inspector::AddControls()
     TwAddVarRW(bar, "Slow: 1 frame in", TW_TYPE_INT32, &gate.slowEvery, "min = 2 max = 30 step = 1");
 }
 
-void Inspector::AddValues()
+void WorkingsPanel::AddValues()
 {
     const TwType phaseType = TwDefineEnum("LocomotionPhase", PhaseLabels, 3);
     TwAddVarRO(bar, "Lap fraction", TW_TYPE_FLOAT, &lapFraction, nullptr);
@@ -70,7 +70,7 @@ void Inspector::AddValues()
     TwAddPlotExt(bar, "Blend weight / lap", blendCurve.data(), CurveSamples, &lapFraction, "min = 0 max = 1");
 }
 
-void Inspector::Observe(bool advanced)
+void WorkingsPanel::Observe(bool advanced)
 {
     if (!character) {
         return;
@@ -92,7 +92,7 @@ void Inspector::Observe(bool advanced)
 }
 
 // A hidden mesh is taken out of the scene; showing it again puts it back.
-void Inspector::ShowMesh()
+void WorkingsPanel::ShowMesh()
 {
     if (showMesh == meshShown) {
         return;
@@ -106,7 +106,7 @@ void Inspector::ShowMesh()
 }
 
 // One line from each bone's parent joint to its own joint, over the scene.
-void Inspector::DrawSkeleton()
+void WorkingsPanel::DrawSkeleton()
 {
     const std::vector<Math::Matrix4>& bones = character->boneTransforms;
     if (bones.size() != boneParents.size()) {
@@ -124,7 +124,7 @@ void Inspector::DrawSkeleton()
     }
 }
 
-void Inspector::Shutdown()
+void WorkingsPanel::Shutdown()
 {
     if (bar) {
         TwDeleteBar(bar);
