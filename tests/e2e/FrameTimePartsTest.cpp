@@ -55,6 +55,9 @@ TEST(ProcessMemory, ResidentSlopeIsTheLeastSquaresLinePer1000Frames) {
     EXPECT_NEAR(FrameTime::ResidentSlopePer1000Frames(step, 100), 500.0 / 665.0, 1e-9);
     EXPECT_NEAR(FrameTime::ResidentSlopePer1000Frames(noise, 100), 50.0 / 665.0, 1e-9);
     EXPECT_EQ(FrameTime::ResidentSlopePer1000Frames({5.0}, 100), 0.0);
+    // What tells a leak from a one-off step: the leak rises in every step, the step in one of 19.
+    EXPECT_EQ(FrameTime::ShareOfRisingSteps(leak), 1.0);
+    EXPECT_NEAR(FrameTime::ShareOfRisingSteps(step), 1.0 / 19.0, 1e-12);
 }
 
 // Property: the distance to the path is measured in the ground plane to the nearest segment,

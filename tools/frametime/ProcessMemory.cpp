@@ -34,6 +34,17 @@ MemoryStatus ReadMemoryStatus() {
     return ParseMemoryStatus(text.str());
 }
 
+double ShareOfRisingSteps(const std::vector<double>& samplesMiB) {
+    if (samplesMiB.size() < 2) {
+        return 0.0;
+    }
+    std::size_t rising = 0;
+    for (std::size_t i = 1; i < samplesMiB.size(); ++i) {
+        rising += samplesMiB[i] > samplesMiB[i - 1] ? 1 : 0;
+    }
+    return static_cast<double>(rising) / static_cast<double>(samplesMiB.size() - 1);
+}
+
 double ResidentSlopePer1000Frames(const std::vector<double>& samplesMiB, int framesApart) {
     const double n = static_cast<double>(samplesMiB.size());
     if (samplesMiB.size() < 2 || framesApart <= 0) {

@@ -17,8 +17,12 @@ MemoryStatus ParseMemoryStatus(const std::string& statusText);
 MemoryStatus ReadMemoryStatus();
 
 // Least-squares slope of resident-set samples taken every `framesApart` frames, in MiB per 1,000
-// frames: a leak shows as a steady climb, while the allocator's one-off steps barely tilt a line
-// fitted through many samples. 0 with fewer than two samples.
+// frames. 0 with fewer than two samples.
 double ResidentSlopePer1000Frames(const std::vector<double>& samplesMiB, int framesApart);
+// The share of the steps between samples in which the resident set rose. A leak climbs in nearly
+// every step; the GL driver's one-off growth (a few MiB at once while its heap warms up) in one,
+// though on a short run that single step can tilt the fitted line as much as a leak. 0 with fewer
+// than two samples.
+double ShareOfRisingSteps(const std::vector<double>& samplesMiB);
 
 }  // namespace FrameTime
