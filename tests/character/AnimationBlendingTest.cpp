@@ -1,11 +1,10 @@
 // The Run/Walk blend: which clips play in which phase of the lap, the weight from the speed
 // factor, the clip clocks and their restart. With the rig's clips the root's x is 10 times Run's
-// share of the pose and its y 5 times the blended clip time (RigAssets.h). No renderer or GL:
+// share of the pose and its y 5 times the blended clip time (CharacterTestSupport.h). No renderer or GL:
 // the rig is registered straight into the animation runtime.
 #include <limits>
 
 #include "CharacterTestSupport.h"
-#include "RigAssets.h"
 
 namespace CharacterTest {
 namespace {
@@ -69,7 +68,7 @@ TEST_F(Blending, ClocksAdvanceByDeltaTimeScaledBySpeedAndRestartAtTheEnd)
     BlendAt(0.5f, 1.0f);
     EXPECT_EQ(Walk().GetTime(), 0.02f * 0.5f);
     EXPECT_EQ(Run().GetTime(), 0.02f * 0.5f + 0.02f);
-    Run().SetTime(RigClipDuration - 0.005f);
+    Run().SetTime(1.0f - 0.005f);
     EXPECT_NEAR(BlendAt(0.5f, 1.0f).y, 0.0f, 1e-6f);
     EXPECT_EQ(Run().GetTime(), 0.0f);
 }

@@ -1,8 +1,14 @@
 // Travel along the sampled loop: the place on the path, the heading, the sample steps and the wrap
-// to a new lap. Without renderer or clips, only the path logic runs.
-#include <gtest/gtest.h>
+// to a new lap; and inputs the fixed loop never produces (a turn with no axis, an empty step
+// between two samples, no path at all), which leave the character finite and in place. Without
+// renderer or clips, only the path logic runs.
+#include <cmath>
+#include <limits>
 
 #include "CharacterTestSupport.h"
+#include "character/Heading.h"
+
+using namespace CharacterTest;
 
 namespace {
 
@@ -30,6 +36,12 @@ protected:
 
     PathCharacter character;
 };
+
+bool IsFinite(const PathCharacter& c)
+{
+    return std::isfinite(c.position.x + c.position.y + c.position.z + c.orientation.s + c.orientation.v.x +
+                         c.orientation.v.y + c.orientation.v.z);
+}
 
 }  // namespace
 
@@ -74,4 +86,47 @@ TEST_F(FixedLoop, FastCharacterStepsOneSamplePerFrameStayingOnThePath)
     character.FollowPath();
     EXPECT_EQ(character.segment, 1);
     EXPECT_EQ(character.distance, 0.0f);
+}
+
+// A direction along or against forward, zero or not a number gives no turn axis: the heading stays.
+TEST(CharacterGuards, NoTurnAxisKeepsTheHeading)
+{
+    const Math::Quaternion start(1.1f, Math::Vector3::unit_y);
+    const Math::Vector3 forward = AxesOf(start).forward;
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (const Math::Vector3& direction : {forward, -forward, Math::Vector3(), Math::Vector3(nan, 0, nan)}) {
+        const Math::Quaternion turned = TurnToward(start, forward, direction);
+        EXPECT_TRUE(turned.v == start.v && turned.s == start.s);
+    }
+}
+
+// Two neighbouring samples in the same place: the empty step is crossed without dividing by zero.
+// Fewer than two control points build no path: the character stays where it is, finite.
+TEST(CharacterGuards, EmptyStepsAndNoPathKeepTheCharacterFinite)
+{
+    PathCharacter character;
+    character.controlPoints = {{0, 0}, {20, 0}};
+    character.curvePoints = {{0, 0, 0}, {10, 0, 0}, {10, 0, 0}, {20, 0, 0}};
+    character.arcLengths = {0.0f, 10.0f, 10.0f, 20.0f};
+    character.pathLength = 20.0f;
+    character.PlaceAtPathStart();
+    character.speed = 2.0f;
+    bool crossed = false;
+    for (int frame = 0; frame < 200; ++frame) {
+        character.FollowPath();
+        ASSERT_TRUE(IsFinite(character)) << "frame " << frame;
+        crossed = crossed || character.segment == 3;
+    }
+    EXPECT_TRUE(crossed);
+
+    PathCharacter unplaced;
+    testing::internal::CaptureStderr();
+    PutOnPath(unplaced, {{40, 40}});
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("at least 2 control points"), std::string::npos);
+    EXPECT_TRUE(unplaced.curvePoints.empty() && unplaced.arcLengths.empty() && unplaced.pathLength == 0.0f);
+    const Math::Vector3 start = unplaced.position;
+    for (int frame = 0; frame < 10; ++frame) {
+        unplaced.FollowPath();
+        EXPECT_TRUE(unplaced.position == start && unplaced.distance == 0.0f && IsFinite(unplaced));
+    }
 }

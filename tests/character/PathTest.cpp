@@ -4,13 +4,21 @@
 #include <cstring>
 #include <limits>
 
-#include <gtest/gtest.h>
-
 #include "CharacterTestSupport.h"
 #include "NaturalSplineReference.h"
 #include "character/SpeedProfile.h"
 
+using namespace CharacterTest;
+
 namespace {
+
+// The independent natural spline through one coordinate of the points, at t = 0, 1, ...
+NaturalSplineReference SplineThrough(const std::vector<Math::Vector2>& points, float Math::Vector2::*axis)
+{
+    std::vector<double> values;
+    for (const Math::Vector2& p : points) values.push_back(p.*axis);
+    return NaturalSplineReference(values);
+}
 
 PathCharacter BuildWith(const std::vector<Math::Vector2>& points)
 {

@@ -1,19 +1,29 @@
-// Property: the real demo, started in the folder vantor-import wrote for a real character
-// (VANTOR_DEMO_DIR), shows that character walking the path, and the weapon at its arm moves as the
-// arm swings.
-// Judged by where pictures differ, never by exact pixels.
+// Property: the real demo, started in the folder the real vantor-import command wrote for a real
+// character, shows that character walking the path, and the weapon at its arm moves as the arm
+// swings. Judged by where pictures differ, never by exact pixels.
 #include <cstdlib>
+#include <filesystem>
 
 #include "DemoFixture.h"
 
 namespace EndToEnd {
 namespace {
 
-class ImportedCharacterTest : public DemoFixture {
+struct Character {
+    const char* label;
+    const char* file;
+    const char* options;
+};
+
+class ImportedCharacterTest : public DemoFixture, public ::testing::WithParamInterface<Character> {
 protected:
-    std::string WorkingDirectory() override {
-        const char* folder = std::getenv("VANTOR_DEMO_DIR");
-        return folder != nullptr ? folder : VANTOR_BUILD_DIR;
+    std::string WorkingDirectory() override { return std::string(IMPORT_WORK_DIR "/") + GetParam().label; }
+    void SetUp() override {
+        const std::string command = std::string(VANTOR_IMPORT_EXE " ") + GetParam().file + " " + GetParam().options +
+                                    " --out " + WorkingDirectory() + "/resources";
+        std::filesystem::remove_all(WorkingDirectory());
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        DemoFixture::SetUp();
     }
     // A picture differing from `before` outside the panel.
     TestSupport::FrameImage ChangeFrom(const TestSupport::FrameImage& before, const std::string& name)
@@ -28,7 +38,7 @@ bool Overlap(const Rect& a, const Rect& b)
            b.top <= a.bottom;
 }
 
-TEST_F(ImportedCharacterTest, WalksThePathWithTheWeaponMovingWithItsArm)
+TEST_P(ImportedCharacterTest, WalksThePathWithTheWeaponMovingWithItsArm)
 {
     const TestSupport::FrameImage start = FindPanelEntries();
     ASSERT_GT(panel.Width(), 150) << "no tweak panel";
@@ -69,6 +79,13 @@ TEST_F(ImportedCharacterTest, WalksThePathWithTheWeaponMovingWithItsArm)
     EXPECT_TRUE(Overlap(swung.box, weapon.box)) << "the weapon's place did not change as the arm moved";
     EXPECT_LT(swung.box.Width(), 250) << "the character should stand still";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    DebianPackages, ImportedCharacterTest,
+    ::testing::Values(Character{"Minetest", IMPORT_MINETEST, "--walk 168-187 --run 168-187 --hand Arm_Right"},
+                      Character{"SimpleSkin", "/usr/share/assimp/models/glTF2/simple_skin/simple_skin.gltf", "--hand nodes[2]"},
+                      Character{"Fbx", "/usr/share/assimp/models/FBX/animation_with_skeleton.fbx", "--hand Bone.006"}),
+    [](const ::testing::TestParamInfo<Character>& info) { return std::string(info.param.label); });
 
 }  // namespace
 }  // namespace EndToEnd

@@ -1,34 +1,13 @@
 #pragma once
-// Observers that record what reaches them, and SDL events pushed with SDL_PushEvent, which hands
-// them to every event watch at once.
-#include <string>
-#include <utility>
-#include <vector>
-
+// SDL events pushed with SDL_PushEvent, which hands them to every event watch at once.
 #include <SDL.h>
-
-#include "util/Window.h"
 
 namespace ShellTest {
 
-// Appends "<name>:event <id>" or "<name>:close" to a shared log.
-class RecordingObserver : public Util::WindowObserver {
-public:
-    RecordingObserver(std::vector<std::string>& log, std::string name) : log(log), name(std::move(name)) {}
-    void OnWindowEvent(int eventId) override { log.push_back(name + ":event " + std::to_string(eventId)); }
-    bool OnWindowClose() override {
-        log.push_back(name + ":close");
-        return false;
-    }
-
-private:
-    std::vector<std::string>& log;
-    std::string name;
-};
-
-inline void PushWindowEvent(Uint8 eventId, Uint32 windowId = 0, int data1 = 0, int data2 = 0) {
+// Its data (999 x 777) is no window's size, so a handler that reads the size from the event shows.
+inline void PushWindowEvent(Uint8 eventId, Uint32 windowId = 0) {
     SDL_Event event{};
-    event.window = SDL_WindowEvent{SDL_WINDOWEVENT, 0, windowId, eventId, 0, 0, 0, data1, data2};
+    event.window = SDL_WindowEvent{SDL_WINDOWEVENT, 0, windowId, eventId, 0, 0, 0, 999, 777};
     SDL_PushEvent(&event);
 }
 

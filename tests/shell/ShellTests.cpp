@@ -1,0 +1,269 @@
+// The application shell on SDL's offscreen driver: how SDL events reach the window module's
+// observers, the tweak bar and the input module (mouse, game controllers), and what a frame of the
+// loop does. Each test runs in a process of its own: the quit flag, once raised, stays raised.
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <imgui.h>
+
+#include <AntTweakBar.h>
+#include <TestSupport/OffscreenRenderer.h>
+#include <TestSupport/RecordingRenderer.h>
+#include <gtest/gtest.h>
+
+#include "app/Demo.h"
+#include "app/FrameLoop.h"
+#include "tests/shell/ShellTestSupport.h"
+#include "util/Input.h"
+#include "util/Window.h"
+
+namespace Input = Util::Input;
+using ShellTest::PushEvent;
+using ShellTest::PushWindowEvent;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+// Appends "<name>:event <id>" or "<name>:close" to a shared log.
+class RecordingObserver : public Util::WindowObserver {
+public:
+    RecordingObserver(Strings& log, std::string name) : log(log), name(std::move(name)) {}
+    void OnWindowEvent(int eventId) override { log.push_back(name + ":event " + std::to_string(eventId)); }
+    bool OnWindowClose() override {
+        log.push_back(name + ":close");
+        return false;
+    }
+
+private:
+    Strings& log;
+    std::string name;
+};
+
+// Notes whether Dear ImGui's input state already showed the focus loss when the observer heard of it.
+class FocusObserver : public Util::WindowObserver {
+public:
+    void OnWindowEvent(int eventId) override {
+        if (eventId == SDL_WINDOWEVENT_FOCUS_LOST) panelsSawIt = ImGui::GetIO().AppFocusLost;
+    }
+    bool OnWindowClose() override { return true; }
+    bool panelsSawIt = false;
+};
+
+}  // namespace
+
+// A quit request is remembered for the rest of the run; nothing else raises it.
+TEST(WindowEvents, OnlyQuitRaisesTheQuitFlagAndItStaysRaised) {
+    PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
+    PushEvent(SDL_USEREVENT);
+    EXPECT_FALSE(Util::IsQuitRequested());
+    PushEvent(SDL_QUIT);
+    EXPECT_TRUE(Util::IsQuitRequested());
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+    SDL_PumpEvents();
+    EXPECT_TRUE(Util::IsQuitRequested());
+}
+
+// Close events call OnWindowClose once per observer in registration order; other window events
+// reach every observer with their own id; other events reach none. The list keeps duplicates;
+// removal takes out only the first match, and of nothing listed, nothing.
+TEST(WindowEvents, ReachEveryObserverInOrderDuplicatesIncluded) {
+    Strings log;
+    RecordingObserver first(log, "first"), second(log, "second"), third(log, "third");
+    for (auto* observer : {&first, &second, &third}) Util::AddWindowObserver(observer);
+    PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
+    PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, 12345);
+    PushEvent(SDL_MOUSEMOTION, 3, 4);
+    EXPECT_EQ(log, (Strings{"first:close", "second:close", "third:close", "first:event 6", "second:event 6",
+                            "third:event 6"}));
+    Util::RemoveWindowObserver(&third);
+    Util::AddWindowObserver(&first);
+    const Strings expected[] = {{"first:close", "second:close", "first:close"}, {"second:close", "first:close"},
+                                {"second:close"}, {"second:close"}};
+    for (const Strings& calls : expected) {
+        log.clear();
+        PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
+        EXPECT_EQ(log, calls);
+        Util::RemoveWindowObserver(&first);
+    }
+    Util::RemoveWindowObserver(&second);
+}
+
+// Every SDL event reaches the tweak bar, window events before any observer.
+TEST(WindowEvents, ReachTheTweakBarFirst) {
+    TestSupport::OffscreenRenderer gl{64, 64};
+    ASSERT_TRUE(gl);
+    ASSERT_EQ(TwInit(TW_OPENGL_CORE, gl->GetDevice()), 1) << TwGetLastError();
+    FocusObserver observer;
+    Util::AddWindowObserver(&observer);
+    ASSERT_FALSE(ImGui::GetIO().AppFocusLost);
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+    EXPECT_TRUE(observer.panelsSawIt);
+    const float wheel = ImGui::GetIO().MouseWheel;
+    PushEvent(SDL_MOUSEWHEEL, 0, 1);
+    EXPECT_EQ(ImGui::GetIO().MouseWheel, wheel + 1.0f);
+    Util::RemoveWindowObserver(&observer);
+    TwTerminate();
+}
+
+// Pushed events reach the input module's watch at once, standing in for events that arrive during
+// a frame's pumps. Deltas and wheel are the frame's last event, not the sum, and zero in a frame
+// without one. The motion after a warp is the warp's own and is skipped, however many frames later
+// it comes; the one after it counts again.
+TEST(MouseInput, LastEventOfTheFrameWinsAndAWarpsOwnMotionIsSkipped) {
+    Input::Initialize();
+    Input::Update();
+    const auto Delta = [] { return std::pair{Input::GetMouseDeltaX(), Input::GetMouseDeltaY()}; };
+    PushEvent(SDL_MOUSEMOTION, 3, 4);
+    PushEvent(SDL_MOUSEMOTION, -10, 2);
+    PushEvent(SDL_MOUSEWHEEL, 1, -2);
+    PushEvent(SDL_MOUSEWHEEL, 0, 3);
+    EXPECT_EQ(Delta(), std::pair(-10, 2));
+    EXPECT_TRUE(Input::GetWheelX() == 0 && Input::GetWheelY() == 3);
+    Input::Update();
+    EXPECT_EQ(Delta(), std::pair(0, 0));
+    EXPECT_EQ(Input::GetWheelY(), 0);
+
+    PushEvent(SDL_MOUSEMOTION, 1, 1);
+    Input::WarpMouse(10, 10);
+    PushEvent(SDL_MOUSEMOTION, 50, 60);
+    EXPECT_EQ(Delta(), std::pair(1, 1));
+    Input::WarpMouse(20, 20);
+    Input::Update();
+    Input::Update();
+    PushEvent(SDL_MOUSEMOTION, -40, -30);
+    EXPECT_EQ(Delta(), std::pair(0, 0));
+    PushEvent(SDL_MOUSEMOTION, 7, 8);
+    EXPECT_EQ(Delta(), std::pair(7, 8));
+    Input::Shutdown();
+}
+
+// Game controllers through SDL's virtual joysticks: opened into the slot of their device index,
+// at start or when plugged in, only indices 0 to 3, and closed again when unplugged.
+class ControllerInput : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
+        if (SDL_NumJoysticks() != 0) GTEST_SKIP() << "slots are device indices: needs no joystick plugged in";
+    }
+    void TearDown() override {
+        for (int deviceIndex = SDL_NumJoysticks() - 1; deviceIndex >= 0; --deviceIndex) {
+            SDL_JoystickDetachVirtual(deviceIndex);
+        }
+        Input::Shutdown();  // also quits the game-controller subsystem
+    }
+
+    // Plugs in `count` virtual game controllers, expecting the next device indices.
+    static void Plug(int count) {
+        for (int i = 0; i < count; ++i) {
+            SDL_VirtualJoystickDesc desc;
+            SDL_zero(desc);
+            desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+            desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+            desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+            desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+            const int expected = SDL_NumJoysticks();
+            ASSERT_EQ(SDL_JoystickAttachVirtualEx(&desc), expected) << SDL_GetError();
+        }
+    }
+    // The controller SDL has open for a device index, or null.
+    static SDL_GameController* OpenControllerOf(int deviceIndex) {
+        return SDL_GameControllerFromInstanceID(SDL_JoystickGetDeviceInstanceID(deviceIndex));
+    }
+    static void ExpectConnected(const std::array<bool, 4>& slots) {
+        for (int slot = 0; slot < 4; ++slot) EXPECT_EQ(Input::IsControllerConnected(slot), slots[slot]) << slot;
+    }
+};
+
+// Present at start or plugged in later, each goes into its device index's slot; a fifth is left
+// closed either way.
+TEST_F(ControllerInput, ControllersOpenIntoTheirSlotsUpToFour) {
+    Plug(2);
+    Input::Initialize();
+    ExpectConnected({true, true, false, false});
+    Plug(3);
+    for (int slot = 0; slot < Input::MaxControllers; ++slot) {
+        EXPECT_EQ(Input::GetController(slot).controller, OpenControllerOf(slot)) << slot;
+        EXPECT_NE(OpenControllerOf(slot), nullptr) << slot;
+    }
+    EXPECT_EQ(OpenControllerOf(4), nullptr);
+}
+
+// Unplugged while watched, a controller's own slot closes; with several gone before any removed
+// event is seen, each event closes the lowest-numbered detached slot.
+TEST_F(ControllerInput, UnpluggingClosesSlotsLowestDetachedFirst) {
+    Plug(4);
+    Input::Initialize();
+    ASSERT_EQ(SDL_JoystickDetachVirtual(3), 0);
+    ExpectConnected({true, true, true, false});
+    SDL_DelEventWatch(Input::EventWatch, nullptr);
+    ASSERT_EQ(SDL_JoystickDetachVirtual(2), 0);
+    ASSERT_EQ(SDL_JoystickDetachVirtual(0), 0);
+    SDL_AddEventWatch(Input::EventWatch, nullptr);
+    SDL_Event removed{};
+    removed.type = SDL_CONTROLLERDEVICEREMOVED;
+    removed.cdevice.which = 99;
+    for (const auto& slots : {std::array{false, true, true, false}, {false, true, false, false},
+                              {false, true, false, false}}) {
+        SDL_PushEvent(&removed);
+        ExpectConnected(slots);
+    }
+}
+
+namespace {
+
+// A demo that notes what it saw at each update and can raise events from inside a frame.
+class ProbeDemo : public Demo {
+public:
+    explicit ProbeDemo(const TestSupport::RecordingRenderer& renderer) : renderer(renderer) {}
+    void Init(RenderInterface::Renderer*, float, float) override {}
+    void Shutdown() override {}
+    void Update() override {
+        ++updates;
+        rendererCallsAtUpdate.push_back(renderer.Operations());
+        mouseDeltaAtUpdate.push_back(Input::GetMouseDeltaX());
+        if (updates == closeOnUpdate) PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
+        if (updates == quitOnUpdate) PushEvent(SDL_QUIT);
+    }
+
+    int updates = 0, closeOnUpdate = -1, quitOnUpdate = -1;
+    std::vector<Strings> rendererCallsAtUpdate;
+    std::vector<int> mouseDeltaAtUpdate;
+
+private:
+    const TestSupport::RecordingRenderer& renderer;
+};
+
+}  // namespace
+
+// With the real renderer behind a recorder: a frame takes the input snapshot before the demo's
+// update, and renders and presents after it, once each. A quit request raised during a frame lets
+// that frame finish and ends the loop before the next one; closing a window does not by itself.
+TEST(FrameLoop, InputThenUpdateThenRenderAndPresentUntilAQuitRequest) {
+    TestSupport::OffscreenRenderer gl{96, 64};
+    ASSERT_TRUE(gl);
+    ASSERT_EQ(TwInit(TW_OPENGL_CORE, gl->GetDevice()), 1) << TwGetLastError();
+    Input::Initialize();
+    TestSupport::RecordingRenderer recorder{*gl.Get()};
+    gRenderer = &recorder;
+    ProbeDemo demo{recorder};
+    Input::Update();
+    PushEvent(SDL_MOUSEMOTION, 6, 0);  // last frame's motion, cleared by this frame's snapshot
+
+    RunFrame(demo);
+    ASSERT_EQ(demo.updates, 1);
+    EXPECT_EQ(demo.mouseDeltaAtUpdate[0], 0);
+    EXPECT_TRUE(demo.rendererCallsAtUpdate[0].empty());
+    EXPECT_EQ(recorder.Operations(), (Strings{"Render", "Present"}));
+
+    demo.closeOnUpdate = 2;
+    demo.quitOnUpdate = 4;
+    RunFrameLoop(demo);
+    EXPECT_EQ(demo.updates, 4);
+    EXPECT_EQ(recorder.Operations(), (Strings{"Render", "Present", "Render", "Present", "Render", "Present", "Render",
+                                              "Present"}));
+    gRenderer = nullptr;
+    Input::Shutdown();
+    TwTerminate();
+}
