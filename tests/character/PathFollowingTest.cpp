@@ -16,22 +16,13 @@ class FixedLoop : public testing::Test {
 protected:
     void SetUp() override { PutOnPath(character, FixedLoopPoints()); }
 
-    int LastSegment() const { return static_cast<int>(character.curvePoints.size()) - 1; }
-
     // The point of the sample polyline at arc length d, found independently of the follower.
     glm::vec3 PolylinePointAt(double d) const
     {
-        const auto& samples = character.curvePoints;
-        for (std::size_t k = 1; k < samples.size(); ++k) {
-            const glm::vec3 a = ToGlm(samples[k - 1]);
-            const glm::vec3 b = ToGlm(samples[k]);
-            const double chord = glm::distance(a, b);
-            if (d <= chord || k + 1 == samples.size()) {
-                return a + (b - a) * static_cast<float>(d / chord);
-            }
-            d -= chord;
-        }
-        return glm::vec3(0.0f);
+        std::size_t k = 1;
+        const auto Chord = [&] { return glm::distance(ToGlm(character.curvePoints[k - 1]), ToGlm(character.curvePoints[k])); };
+        for (; d > Chord() && k + 1 < character.curvePoints.size(); ++k) d -= Chord();
+        return glm::mix(ToGlm(character.curvePoints[k - 1]), ToGlm(character.curvePoints[k]), float(d / Chord()));
     }
 
     PathCharacter character;
@@ -64,7 +55,7 @@ TEST_F(FixedLoop, WalksALapOnThePathAndStartsTheNext)
             glm::normalize(ToGlm(character.curvePoints[character.segment]) - ToGlm(character.position));
         EXPECT_LT(glm::distance(FacingOf(character.targetOrientation), towardNext), 1e-4f) << "step " << steps;
     }
-    EXPECT_EQ(steps, LastSegment());
+    EXPECT_EQ(steps + 1, int(character.curvePoints.size()));
     EXPECT_EQ(character.segment, 1);
     EXPECT_EQ(character.distance, 0.0f);
     EXPECT_LT(glm::distance(ToGlm(character.position), ToGlm(character.curvePoints[0])), 0.5f);
@@ -77,7 +68,7 @@ TEST_F(FixedLoop, WalksALapOnThePathAndStartsTheNext)
 TEST_F(FixedLoop, FastCharacterStepsOneSamplePerFrameStayingOnThePath)
 {
     character.speed = 300.0f;
-    for (int segment = 1; segment < LastSegment(); ++segment) {
+    for (int segment = 1; segment + 1 < int(character.curvePoints.size()); ++segment) {
         character.FollowPath();
         ASSERT_EQ(character.segment, segment + 1);
         EXPECT_LT(glm::distance(ToGlm(character.position), ToGlm(character.curvePoints[segment])), 1e-3f)

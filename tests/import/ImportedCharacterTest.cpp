@@ -17,7 +17,7 @@ struct Character {
 
 class ImportedCharacterTest : public DemoFixture, public ::testing::WithParamInterface<Character> {
 protected:
-    std::string WorkingDirectory() override { return std::string(IMPORT_WORK_DIR "/") + GetParam().label; }
+    std::string WorkingDirectory() override { return std::string(IMPORT_WORK_DIR "/demo/") + GetParam().label; }
     void SetUp() override {
         const std::string command = std::string(VANTOR_IMPORT_EXE " ") + GetParam().file + " " + GetParam().options +
                                     " --out " + WorkingDirectory() + "/resources";

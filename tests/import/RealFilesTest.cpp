@@ -47,20 +47,6 @@ Data ReadBack(const std::filesystem::path& folder, const Assets::ResourceFile& f
     return data;
 }
 
-// Triangles of the skinned meshes as Assimp itself reports them.
-std::size_t AssimpTriangles(const char* path)
-{
-    Assimp::Importer importer;
-    const aiScene* scene = importer.ReadFile(path, aiProcess_Triangulate);
-    std::size_t triangles = 0;
-    for (unsigned m = 0; scene != nullptr && m < scene->mNumMeshes; ++m) {
-        if (scene->mMeshes[m]->HasBones()) {
-            triangles += scene->mMeshes[m]->mNumFaces;
-        }
-    }
-    return triangles;
-}
-
 class RealFileImport : public ::testing::TestWithParam<RealFile> {};
 
 TEST_P(RealFileImport, MeetsTheDemosContract)
@@ -91,11 +77,17 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
     ASSERT_GE(socket.parent, 0);
     EXPECT_EQ(skeleton.bones[static_cast<std::size_t>(socket.parent)].name, file.hand);
     const Math::Matrix4 roundTrip = model[36] * socket.inverseBind;
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_NEAR(roundTrip[i], Math::Matrix4::identity[i], 1e-3f);
-    }
+    for (int i = 0; i < 16; ++i) EXPECT_NEAR(roundTrip[i], Math::Matrix4::identity[i], 1e-3f);
 
-    EXPECT_EQ(mesh.indices.size() / 3, AssimpTriangles(file.path));
+    // Every triangle of the skinned meshes, as Assimp itself counts them.
+    Assimp::Importer importer;
+    const aiScene* scene = importer.ReadFile(file.path, aiProcess_Triangulate);
+    ASSERT_NE(scene, nullptr);
+    std::size_t triangles = 0;
+    for (const aiMesh* m : std::vector<aiMesh*>(scene->mMeshes, scene->mMeshes + scene->mNumMeshes)) {
+        triangles += m->HasBones() ? m->mNumFaces : 0;
+    }
+    EXPECT_EQ(mesh.indices.size() / 3, triangles);
     Math::Vector3 low(INFINITY, INFINITY, INFINITY), high(-INFINITY, -INFINITY, -INFINITY);
     float armReach = 0.0f;
     const Math::Vector3 armOrigin = model[static_cast<std::size_t>(socket.parent)].Column(3);
@@ -109,9 +101,8 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
             EXPECT_TRUE(vertex.boneWeights[i] == 0.0f || vertex.boneIndices[i] < bones);
         }
         EXPECT_NEAR(sum, 1.0f, 1e-4f);
-        if (vertex.boneIndices[0] == socket.parent && vertex.boneWeights[0] > 0.0f) {
+        if (vertex.boneIndices[0] == socket.parent && vertex.boneWeights[0] > 0.0f)
             armReach = std::max(armReach, Math::Length(vertex.position - armOrigin));
-        }
     }
     const float size = std::max({high.x - low.x, high.y - low.y, high.z - low.z});  // a figure's height
     EXPECT_GE(size, 150.0f);
