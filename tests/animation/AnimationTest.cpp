@@ -331,14 +331,11 @@ TEST(AnimationAccuracy, WarriorPosesAndMatricesMatchTheExactReference) {
     Assets::SkeletonData skeleton;
     Assets::AnimationData walk, run;
     std::string error;
-    const auto ReadWarriorFile = [&](const std::string& file) {
-        Assets::Bytes bytes;
-        EXPECT_TRUE(Assets::ReadFileBytes(std::string(VANTOR_RESOURCES_DIR) + "/" + file, bytes, error)) << error;
-        return bytes;
-    };
-    ASSERT_TRUE(Assets::ReadSkeleton(ReadWarriorFile("skeletons/Warrior_Skeleton.ske"), skeleton, error)) << error;
-    ASSERT_TRUE(Assets::ReadAnimation(ReadWarriorFile("animations/Warrior_Walk.anim"), walk, error)) << error;
-    ASSERT_TRUE(Assets::ReadAnimation(ReadWarriorFile("animations/Warrior_Run.anim"), run, error)) << error;
+    const std::string resources = VANTOR_RESOURCES_DIR;
+    using Assets::FileResult;
+    ASSERT_EQ(Assets::ReadSkeletonFile(resources + "/skeletons/Warrior_Skeleton.ske", skeleton, error), FileResult::Read);
+    ASSERT_EQ(Assets::ReadAnimationFile(resources + "/animations/Warrior_Walk.anim", walk, error), FileResult::Read);
+    ASSERT_EQ(Assets::ReadAnimationFile(resources + "/animations/Warrior_Run.anim", run, error), FileResult::Read);
     ASSERT_TRUE(Animation::Registry::AddSkeleton("Warrior", skeleton, error) &&
                 Animation::Registry::AddClip("Walk", walk, error) && Animation::Registry::AddClip("Run", run, error));
     RenderInterface::AnimationState walkState, runState;
@@ -354,11 +351,6 @@ TEST(AnimationAccuracy, WarriorPosesAndMatricesMatchTheExactReference) {
             if (state->GetEndFlag()) state->SetTime(0.0f);
         }
         const std::vector<ExactPose> exactWalk = ExactSample(skeleton, walk, walkState.GetTime());
-        RenderInterface::AnimationController::LerpBlend("Warrior", &walkState, pose);
-        ASSERT_EQ(pose.size(), skeleton.bones.size());
-        for (std::size_t i = 0; i < pose.size(); ++i) {
-            worstRotation = std::max(worstRotation, RotationError(pose[i].rotation, exactWalk[i].rotation));
-        }
         const float weight = 0.4f + 0.6f * std::sin(0.05f * static_cast<float>(frame)) * 0.5f;
         const std::vector<ExactPose> exactRun = ExactSample(skeleton, run, runState.GetTime());
         RenderInterface::AnimationController::LerpBlend1D("Warrior", weight, &walkState, &runState, pose);

@@ -15,7 +15,6 @@
 #include <TweakBarQuery.h>
 #include <gtest/gtest.h>
 
-#include "app/RenderConfigDefaults.h"
 #include "tests/shell/ShellTestSupport.h"
 #include "util/Input.h"
 #include "util/Window.h"
@@ -72,11 +71,9 @@ TEST(ShellX11, HeldKeyTriggersOnceAndStaysDown) {
 TEST(ShellX11, SizeChangeResizesRendererAndTweakBar) {
     Util::Window* window = Util::CreateWindow("Resize test", 320, 240, 0, 0, SDL_WINDOW_RESIZABLE | SDL_WINDOW_OPENGL);
     ASSERT_NE(window, nullptr);
-    RenderInterface::RenderConfig config;
-    FillRenderConfig(config);
+    RenderInterface::RenderConfig config;  // unpaced, windowed, default looks
     config.width = 320.0f;
     config.height = 240.0f;
-    config.swapInterval = 0;
     RenderInterface::Renderer* renderer = RenderInterface::CreateRenderSystem(config, window->GetNativeHandle());
     ASSERT_NE(renderer, nullptr);
     ASSERT_EQ(TwInit(TW_OPENGL_CORE, renderer->GetDevice()), 1) << TwGetLastError();
@@ -90,8 +87,8 @@ TEST(ShellX11, SizeChangeResizesRendererAndTweakBar) {
     renderer->Render();
     std::vector<std::uint8_t> frame;
     renderer->ReadFrame(frame);
-    EXPECT_EQ(frame.size(), 400u * 300u * 4u);
     TwGetWindowSize(&barWidth, &barHeight);
+    EXPECT_EQ(frame.size(), 400u * 300u * 4u);
     EXPECT_EQ(barWidth * 1000 + barHeight, 400300);
 
     SDL_Window* stranger = SDL_CreateWindow("Stranger", 600, 0, 64, 64, 0);
