@@ -91,22 +91,23 @@ TEST(CharacterGuards, NoTurnAxisKeepsTheHeading)
     }
 }
 
-// Two neighbouring samples in the same place: the empty step is crossed without dividing by zero.
-// Fewer than two control points build no path: the character stays where it is, finite.
+// Neighbouring samples in the same place: an empty step is crossed without dividing by zero, even
+// by a character standing still on it (0 / 0). Fewer than two control points build no path: the
+// character stays where it is, finite.
 TEST(CharacterGuards, EmptyStepsAndNoPathKeepTheCharacterFinite)
 {
     PathCharacter character;
     character.controlPoints = {{0, 0}, {20, 0}};
-    character.curvePoints = {{0, 0, 0}, {10, 0, 0}, {10, 0, 0}, {20, 0, 0}};
-    character.arcLengths = {0.0f, 10.0f, 10.0f, 20.0f};
+    character.curvePoints = {{0, 0, 0}, {0, 0, 0}, {10, 0, 0}, {10, 0, 0}, {20, 0, 0}};
+    character.arcLengths = {0.0f, 0.0f, 10.0f, 10.0f, 20.0f};
     character.pathLength = 20.0f;
     character.PlaceAtPathStart();
-    character.speed = 2.0f;
     bool crossed = false;
     for (int frame = 0; frame < 200; ++frame) {
+        character.speed = frame == 0 ? 0.0f : 2.0f;
         character.FollowPath();
         ASSERT_TRUE(IsFinite(character)) << "frame " << frame;
-        crossed = crossed || character.segment == 3;
+        crossed = crossed || character.segment == 4;
     }
     EXPECT_TRUE(crossed);
 
