@@ -12,14 +12,6 @@ using namespace CharacterTest;
 
 namespace {
 
-// The independent natural spline through one coordinate of the points, at t = 0, 1, ...
-NaturalSplineReference SplineThrough(const std::vector<Math::Vector2>& points, float Math::Vector2::*axis)
-{
-    std::vector<double> values;
-    for (const Math::Vector2& p : points) values.push_back(p.*axis);
-    return NaturalSplineReference(values);
-}
-
 PathCharacter BuildWith(const std::vector<Math::Vector2>& points)
 {
     PathCharacter character;
@@ -33,7 +25,7 @@ PathCharacter BuildWith(const std::vector<Math::Vector2>& points)
 // point counts, two points giving a straight, evenly spaced segment of 60 (the running parameter
 // passes 1 before a 61st), all at height 0; the arc lengths start at 0 and add up the chords, and
 // the path length is the last, bit for bit. Float evaluation drifts by about 0.01 late on. The
-// loop's 61 samples start exactly at its start, every fifth within 0.01 of its control point.
+// loop's 61 samples start exactly at its start.
 TEST(PathBuilder, SamplesLieOnTheNaturalSplineAndArcLengthsAddUpTheChords)
 {
     const std::vector<std::vector<Math::Vector2>> pointSets = {FixedLoopPoints(), {{-30, 10}, {30, 90}},
@@ -44,9 +36,15 @@ TEST(PathBuilder, SamplesLieOnTheNaturalSplineAndArcLengthsAddUpTheChords)
         ASSERT_EQ(c.arcLengths.size(), c.curvePoints.size());
         EXPECT_EQ(c.arcLengths[0], 0.0f);
         const double step = static_cast<double>(points.size() - 1) / 60.0;
+        std::vector<double> xs, zs;
+        for (const Math::Vector2& p : points) {
+            xs.push_back(p.x);
+            zs.push_back(p.y);
+        }
+        const NaturalSplineReference x(xs), z(zs);
         for (std::size_t k = 0; k < c.curvePoints.size(); ++k) {
-            EXPECT_NEAR(c.curvePoints[k].x, SplineThrough(points, &Math::Vector2::x)(k * step), 0.02) << k;
-            EXPECT_NEAR(c.curvePoints[k].z, SplineThrough(points, &Math::Vector2::y)(k * step), 0.02) << k;
+            EXPECT_NEAR(c.curvePoints[k].x, x(k * step), 0.02) << k;
+            EXPECT_NEAR(c.curvePoints[k].z, z(k * step), 0.02) << k;
             EXPECT_EQ(c.curvePoints[k].y, 0.0f);
             const double chord = k ? glm::distance(ToGlm(c.curvePoints[k]), ToGlm(c.curvePoints[k - 1])) : 0.0;
             EXPECT_NEAR(c.arcLengths[k] - (k ? c.arcLengths[k - 1] : 0.0f), chord, 1e-3) << "sample " << k;
@@ -57,12 +55,7 @@ TEST(PathBuilder, SamplesLieOnTheNaturalSplineAndArcLengthsAddUpTheChords)
     const PathCharacter loop = BuildWith(FixedLoopPoints());
     ASSERT_EQ(loop.curvePoints.size(), 61u);
     EXPECT_EQ(BuildWith({{-30, 10}, {30, 90}}).curvePoints.size(), 60u);
-    EXPECT_NEAR(loop.pathLength, 1992.0, 1.0);
     EXPECT_EQ(loop.curvePoints[0], Math::Vector3(-100.0f, 0.0f, 100.0f));
-    for (std::size_t i = 0; i < 13; ++i) {
-        EXPECT_NEAR(loop.curvePoints[5 * i].x, FixedLoopPoints()[i].x, 0.01) << i;
-        EXPECT_NEAR(loop.curvePoints[5 * i].z, FixedLoopPoints()[i].y, 0.01) << i;
-    }
 }
 
 // Ease-in sin(f / 0.3) + 0.3 up to 0.3, cruise 1, ease-out sin((1 - f) / 0.2) x 1.1855067 from 0.8

@@ -177,8 +177,9 @@ protected:
 };
 
 // Present at start or plugged in later, each goes into its device index's slot; a fifth is left
-// closed either way.
-TEST_F(ControllerInput, ControllersOpenIntoTheirSlotsUpToFour) {
+// closed either way. Unplugged while watched, a controller's own slot closes; with several gone
+// before any removed event is seen, each event closes the lowest-numbered detached slot.
+TEST_F(ControllerInput, ControllersOpenIntoTheirSlotsUpToFourAndCloseWhenUnplugged) {
     Plug(2);
     Input::Initialize();
     ExpectConnected({true, true, false, false});
@@ -188,13 +189,7 @@ TEST_F(ControllerInput, ControllersOpenIntoTheirSlotsUpToFour) {
         EXPECT_NE(OpenControllerOf(slot), nullptr) << slot;
     }
     EXPECT_EQ(OpenControllerOf(4), nullptr);
-}
 
-// Unplugged while watched, a controller's own slot closes; with several gone before any removed
-// event is seen, each event closes the lowest-numbered detached slot.
-TEST_F(ControllerInput, UnpluggingClosesSlotsLowestDetachedFirst) {
-    Plug(4);
-    Input::Initialize();
     ASSERT_EQ(SDL_JoystickDetachVirtual(3), 0);
     ExpectConnected({true, true, true, false});
     SDL_DelEventWatch(Input::EventWatch, nullptr);
