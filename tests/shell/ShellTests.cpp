@@ -1,7 +1,8 @@
 // The application shell on SDL's offscreen driver: how SDL events reach the window module's
-// observers, the tweak bar and the input module (mouse, game controllers), and what a frame of the
-// loop does. Each test runs in a process of its own: the quit flag, once raised, stays raised.
+// observers, the tweak bar and the input module (mouse, game controllers), what a frame of the
+// loop does, and the record main hands to the renderer. Each test runs in a process of its own: the quit flag, once raised, stays raised.
 #include <array>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +16,7 @@
 
 #include "app/Demo.h"
 #include "app/FrameLoop.h"
+#include "app/RenderConfigDefaults.h"
 #include "tests/shell/ShellTestSupport.h"
 #include "util/Input.h"
 #include "util/Window.h"
@@ -261,4 +263,17 @@ TEST(FrameLoop, InputThenUpdateThenRenderAndPresentUntilAQuitRequest) {
     gRenderer = nullptr;
     Input::Shutdown();
     TwTerminate();
+}
+
+// main's start-up record: a 1400 x 800 window paced to one vertical blank per Present, windowed,
+// no GL debug output, the default looks; every member is written whatever the record held before.
+TEST(RenderConfigRecord, FilledRecordHoldsTheStartUpValues) {
+    RenderInterface::RenderConfig config;
+    std::memset(static_cast<void*>(&config), 0xA5, sizeof(config));
+    FillRenderConfig(config);
+    const RenderInterface::RenderSettings looks;
+    EXPECT_TRUE(config.width == 1400.0f && config.height == 800.0f && config.swapInterval == 1);
+    EXPECT_TRUE(config.fullscreen == 0 && config.debugOutput == 0);
+    EXPECT_EQ(std::memcmp(&config.settings, &looks, 7), 0) << "the switches";
+    EXPECT_EQ(std::memcmp(&config.settings.exposure, &looks.exposure, 44), 0) << "the numbers";
 }
