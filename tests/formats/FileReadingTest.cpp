@@ -41,8 +41,10 @@ void* operator new(std::size_t size) {
     void* memory = operator new(size, std::nothrow);
     return memory != nullptr ? memory : throw std::bad_alloc();
 }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+// Not inlined: where the compiler sees free() meet a pointer from operator new it warns of a
+// mismatch, though here new is malloc.
+[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 TEST(FileReading, HugeFilesAreRefusedAfterAFewBytesAndFailedAllocationsAreRefusals) {
     constexpr std::uint64_t MiB = 1 << 20, GiB = MiB << 10;
