@@ -6,15 +6,11 @@
 namespace EndToEnd {
 
 void Rect::Add(int x, int y) {
-    if (Empty()) {
-        left = right = x;
-        top = bottom = y;
-        return;
-    }
-    left = std::min(left, x);
-    right = std::max(right, x);
-    top = std::min(top, y);
-    bottom = std::max(bottom, y);
+    const bool empty = Empty();
+    left = empty ? x : std::min(left, x);
+    right = empty ? x : std::max(right, x);
+    top = empty ? y : std::min(top, y);
+    bottom = empty ? y : std::max(bottom, y);
 }
 
 bool IsSky(const TestSupport::Color& c) {
@@ -23,10 +19,6 @@ bool IsSky(const TestSupport::Color& c) {
 
 bool IsFloor(const TestSupport::Color& c) {
     return c.Luminance() > 100.0 && c.b - c.r < 2.0 && std::abs(c.g - c.r) < 15.0;
-}
-
-bool IsPathRed(const TestSupport::Pixel& p) {
-    return p.r > 150 && p.g < 90 && p.b < 90;
 }
 
 TestSupport::Color Patch(const TestSupport::FrameImage& image, int x, int y, int size) {
@@ -53,14 +45,10 @@ Rect PanelFrom(const TestSupport::FrameImage& image, int column, int step) {
         return panel;
     }
     int far = column;
-    while (far + step >= 0 && unsigned(far + step) < image.width && !scene(far + step, TitleRow)) {
-        far += step;
-    }
+    while (far + step >= 0 && unsigned(far + step) < image.width && !scene(far + step, TitleRow)) far += step;
     const int inside = step > 0 ? column : far + 2;
     int bottom = TitleRow;
-    while (unsigned(bottom + 1) < image.height && !scene(inside, bottom + 1)) {
-        ++bottom;
-    }
+    while (unsigned(bottom + 1) < image.height && !scene(inside, bottom + 1)) ++bottom;
     // The panel's own border is a pixel or two outside the scanned row and column.
     panel.Add(inside - 2, TitleRow - 2);
     panel.Add(std::max(column, far), bottom);
@@ -73,9 +61,7 @@ Rect FindPanel(const TestSupport::FrameImage& image) { return PanelFrom(image, T
 
 Rect FindRightPanel(const TestSupport::FrameImage& image) {
     int right = int(image.width) - 1;
-    while (right >= 0 && image.height > unsigned(TitleRow) && IsScene(image.At(unsigned(right), TitleRow))) {
-        --right;
-    }
+    while (right >= 0 && image.height > unsigned(TitleRow) && IsScene(image.At(unsigned(right), TitleRow))) --right;
     return PanelFrom(image, right, -1);
 }
 
@@ -90,12 +76,8 @@ std::vector<int> TextLines(const TestSupport::FrameImage& image, const Rect& are
             const TestSupport::Pixel p = image.At(unsigned(x), unsigned(y));
             text = std::min({p.r, p.g, p.b}) > 170;
         }
-        if (text && first < 0) {
-            first = y;
-        } else if (!text && first >= 0) {
-            lines.push_back((first + y - 1) / 2);
-            first = -1;
-        }
+        if (text && first < 0) first = y;
+        if (!text && first >= 0) lines.push_back((first + y - 1) / 2), first = -1;
     }
     return lines;
 }
@@ -104,15 +86,11 @@ int HorizonRow(const TestSupport::FrameImage& image) {
     // Just right of the middle the far edge runs level, and nothing else crosses it there.
     const unsigned left = image.width / 2 + 20;
     const unsigned band = std::max(8u, image.height / 5);
-    if (left + band > image.width) {
-        return -1;
-    }
+    if (left + band > image.width) return -1;
     double above = image.Average(left, 0, band, 1).Luminance();
     for (unsigned y = 1; y < image.height; ++y) {
         const double here = image.Average(left, y, band, 1).Luminance();
-        if (here < above - 5.0) {
-            return int(y);
-        }
+        if (here < above - 5.0) return int(y);
         above = here;
     }
     return -1;
@@ -122,9 +100,8 @@ Rect PathExtent(const TestSupport::FrameImage& image) {
     Rect path;
     for (unsigned y = 0; y < image.height; ++y) {
         for (unsigned x = 0; x < image.width; ++x) {
-            if (IsPathRed(image.At(x, y))) {
-                path.Add(int(x), int(y));
-            }
+            const TestSupport::Pixel p = image.At(x, y);
+            if (p.r > 150 && p.g < 90 && p.b < 90) path.Add(int(x), int(y));
         }
     }
     return path;
@@ -136,16 +113,10 @@ bool Differs(const TestSupport::Pixel& p, const TestSupport::Pixel& q) {
 
 Changes Compare(const TestSupport::FrameImage& a, const TestSupport::FrameImage& b, const Rect& ignored) {
     Changes changes;
-    if (a.width != b.width || a.height != b.height) {
-        changes.count = -1;
-        return changes;
-    }
+    if (a.width != b.width || a.height != b.height) return Changes{-1, {}};
     for (unsigned y = 0; y < a.height; ++y) {
         for (unsigned x = 0; x < a.width; ++x) {
-            if (ignored.Contains(int(x), int(y))) {
-                continue;
-            }
-            if (Differs(a.At(x, y), b.At(x, y))) {
+            if (!ignored.Contains(int(x), int(y)) && Differs(a.At(x, y), b.At(x, y))) {
                 ++changes.count;
                 changes.box.Add(int(x), int(y));
             }

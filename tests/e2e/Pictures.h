@@ -19,7 +19,6 @@ struct Rect {
 
 bool IsSky(const TestSupport::Color& c);
 bool IsFloor(const TestSupport::Color& c);
-bool IsPathRed(const TestSupport::Pixel& p);
 
 // Mean colour of a square of `size` pixels with its top-left corner at (x, y).
 TestSupport::Color Patch(const TestSupport::FrameImage& image, int x, int y, int size = 8);
@@ -38,7 +37,7 @@ std::vector<int> TextLines(const TestSupport::FrameImage& image, const Rect& are
 // darker than the sky above it. -1 when there is no such row.
 int HorizonRow(const TestSupport::FrameImage& image);
 
-// The bounding box of the red path pixels.
+// The bounding box of the path's red pixels.
 Rect PathExtent(const TestSupport::FrameImage& image);
 
 // The colour of a pixel differs clearly between two pictures.

@@ -32,6 +32,11 @@ bool IsSize(const TestSupport::FrameImage& picture, int width, int height) {
 
 class ResizeTest : public DemoFixture {
 protected:
+    // Sizes the window as a window manager would and waits until the X server has done it.
+    void Resize(int width, int height) {
+        TestSupport::XdoTool("search --onlyvisible --name '^Vantor v0.0$' windowsize --sync %1 " +
+                             std::to_string(width) + " " + std::to_string(height));
+    }
     // Resizes and waits for a picture of the new size whose floor reaches the bottom corners.
     TestSupport::FrameImage ResizeAndCapture(int width, int height) {
         Resize(width, height);

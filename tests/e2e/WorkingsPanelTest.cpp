@@ -1,6 +1,6 @@
-// The "Inspector" panel worked with the mouse as a person would. Properties: pausing holds the
-// warrior still while W still flies the camera, and a step moves only the warrior; the skeleton
-// the inspector draws lies on the warrior's body.
+// The "Inspector" panel worked with the mouse as a person would, in one run of the program.
+// Properties: pausing holds the warrior still while W still flies the camera, and a step moves
+// only the warrior; the skeleton the inspector draws lies on the warrior's body.
 #include <algorithm>
 #include <vector>
 
@@ -19,9 +19,7 @@ class InspectorTest : public DemoFixture {
 protected:
     void SetUp() override {
         DemoFixture::SetUp();
-        if (HasFailure()) {
-            return;
-        }
+        if (HasFailure()) return;
         // Folded to its title at the top-right corner; the arrow that opens it starts the title.
         const TestSupport::FrameImage start = CaptureUntil("start", [](const TestSupport::FrameImage& p) {
             return PathExtent(p).Width() > 600 && FindRightPanel(p).left > int(p.width) / 2;
@@ -43,7 +41,16 @@ protected:
     int valueX = 0, showSkeletonY = 0, showMeshY = 0, pauseY = 0, stepY = 0;
 };
 
-TEST_F(InspectorTest, PauseHoldsTheWarriorWhileWFliesTheCameraAndAStepMovesOnlyTheWarrior) {
+// Where two pictures of the scene below the panels differ.
+std::vector<bool> Mask(const TestSupport::FrameImage& a, const TestSupport::FrameImage& b) {
+    std::vector<bool> mask(a.width * a.height, false);
+    for (unsigned i = (BelowPanels + 1) * a.width; i < mask.size(); ++i) {
+        mask[i] = Differs(a.At(i % a.width, i / a.width), b.At(i % a.width, i / a.width));
+    }
+    return mask;
+}
+
+TEST_F(InspectorTest, PauseHoldsTheWarriorAStepMovesItAndItsSkeletonLiesOnItsBody) {
     Click(valueX, pauseY);
     const TestSupport::FrameImage paused = CaptureStill("paused", Panels);
     EXPECT_EQ(ChangesWithin(paused, "paused-later", 1.0, Panels).count, 0) << "the warrior moved while paused";
@@ -62,22 +69,11 @@ TEST_F(InspectorTest, PauseHoldsTheWarriorWhileWFliesTheCameraAndAStepMovesOnlyT
     EXPECT_GT(step.count, 0) << "a step did not move the warrior";
     EXPECT_LT(std::max(step.box.Width(), step.box.Height()), 300) << "more than the warrior changed";
     EXPECT_EQ(ChangesWithin(stepped, "stepped-later", 1.0, Panels).count, 0) << "one step, then still again";
-}
 
-// Where two pictures of the scene below the panels differ.
-std::vector<bool> Mask(const TestSupport::FrameImage& a, const TestSupport::FrameImage& b) {
-    std::vector<bool> mask(a.width * a.height, false);
-    for (unsigned i = (BelowPanels + 1) * a.width; i < mask.size(); ++i) {
-        mask[i] = Differs(a.At(i % a.width, i / a.width), b.At(i % a.width, i / a.width));
-    }
-    return mask;
-}
-
-// The warrior's silhouette is where hiding the mesh changes the picture; the skeleton is where
-// showing it on the bare scene does. Its lines, a pixel or two wide, lie on the body.
-TEST_F(InspectorTest, SkeletonLinesLieInsideTheWarriorsSilhouette) {
-    Click(valueX, pauseY);
-    const TestSupport::FrameImage mesh = CaptureStill("mesh", Panels);
+    // Still paused. The warrior's silhouette is where hiding the mesh changes the picture; the
+    // skeleton is where showing it on the bare scene does. Its lines, a pixel or two wide, lie on
+    // the body.
+    const TestSupport::FrameImage& mesh = stepped;
     Click(valueX, showMeshY);
     const TestSupport::FrameImage bare = CaptureStill("bare", Panels);
     Click(valueX, showSkeletonY);

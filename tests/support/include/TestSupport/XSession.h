@@ -14,24 +14,23 @@ namespace TestSupport {
 
 // Runs `xdotool <arguments>`; false (and a test failure) when it fails.
 bool XdoTool(const std::string& arguments);
-
 // The X window id of an SDL window, as xdotool takes it; empty (and a test failure) if not on X11.
 std::string X11WindowId(SDL_Window* window);
 
-// Calls `pump` until `done` holds, a few milliseconds apart; false if it never did. Real input
-// reaches SDL some time after xdotool returns.
+// Calls `pump` until `done` holds, a few milliseconds apart, for up to about 5 s; false if it
+// never did. Real input reaches SDL some time after xdotool returns.
 template <typename Pump, typename Done>
-bool PumpUntil(Pump pump, Done done, int attempts = 1500) {
-    for (int attempt = 0; attempt < attempts; ++attempt) {
+bool PumpUntil(Pump pump, Done done) {
+    for (int attempt = 0; attempt < 1500; ++attempt, SDL_Delay(3)) {
         pump();
         if (done()) return true;
-        SDL_Delay(3);
     }
     return false;
 }
 
 // A user at one window: gives it keyboard focus, and lets go of every key and button still held
-// when it goes, so a failed test leaves nothing pressed.
+// when it goes, so a failed test leaves nothing pressed. X buttons: 1 left, 2 middle, 3 right;
+// X key names, e.g. "w", "space", "Escape".
 class XUser {
 public:
     explicit XUser(const std::string& windowId);
@@ -40,10 +39,7 @@ public:
     XUser& operator=(const XUser&) = delete;
 
     void MovePointer(int x, int y);  // window coordinates
-    // X buttons: 1 left, 2 middle, 3 right; X key names, e.g. "w", "space", "Escape".
-    void PressButton(int button) {
-        Press("mousedown " + std::to_string(button), "mouseup " + std::to_string(button));
-    }
+    void PressButton(int button) { Press("mousedown " + std::to_string(button), "mouseup " + std::to_string(button)); }
     void ReleaseButton(int button) { Release("mouseup " + std::to_string(button)); }
     void PressKey(const std::string& key) { Press("keydown " + key, "keyup " + key); }
     void ReleaseKey(const std::string& key) { Release("keyup " + key); }
