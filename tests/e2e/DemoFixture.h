@@ -24,7 +24,7 @@ protected:
     void TearDown() override;
 
     TestSupport::XUser& User() { return program->User(); }
-    // The window's contents now, kept as <name>.ppm in the test's picture directory.
+    // The window's contents, kept as <name>.ppm in the test's picture directory.
     TestSupport::FrameImage Capture(const std::string& name) { return program->Capture(name); }
     // Pictures a quarter of a second apart until one satisfies `condition` or about `seconds`
     // have passed; the last one.
@@ -52,7 +52,7 @@ protected:
     // Types a value into one of the panel's number fields, then takes the pointer back to the scene.
     void SetPanelNumber(Entry entry, const char* value);
 
-    // Holds Escape until the program ends; its exit code, or nothing if it did not end normally.
+    // Escape until the program ends; its exit code, or nothing if it did not end normally.
     std::optional<int> Quit();
 
     Rect panel;      // the first panel, with a margin for its own hover and focus looks

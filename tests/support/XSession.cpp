@@ -61,19 +61,8 @@ std::string X11WindowId(SDL_Window* window) {
     return std::to_string(info.info.x11.window);
 }
 
-XUser::XUser(const std::string& id) : windowId(id) { XdoTool("windowfocus --sync " + windowId); }
-
-XUser::~XUser() {
-    for (const std::string& release : std::vector<std::string>(held)) Release(release);
-}
-
 void XUser::MovePointer(int x, int y) {
     XdoTool("mousemove --window " + windowId + " " + std::to_string(x) + " " + std::to_string(y));
-}
-
-void XUser::Press(const std::string& press, const std::string& release) {
-    XdoTool(press);
-    held.push_back(release);
 }
 
 void XUser::Release(const std::string& release) {
@@ -104,10 +93,7 @@ RunningProgram::RunningProgram(const std::string& executable, const std::string&
 
 RunningProgram::~RunningProgram() {
     user.reset();
-    if (IsRunning()) {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-    }
+    if (IsRunning() && kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
 }
 
 bool RunningProgram::IsRunning() {

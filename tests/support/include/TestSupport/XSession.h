@@ -33,8 +33,10 @@ bool PumpUntil(Pump pump, Done done) {
 // X key names, e.g. "w", "space", "Escape".
 class XUser {
 public:
-    explicit XUser(const std::string& windowId);
-    ~XUser();
+    explicit XUser(const std::string& id) : windowId(id) { XdoTool("windowfocus --sync " + windowId); }
+    ~XUser() {
+        for (const std::string& release : std::vector<std::string>(held)) Release(release);
+    }
     XUser(const XUser&) = delete;
     XUser& operator=(const XUser&) = delete;
 
@@ -46,7 +48,9 @@ public:
 
 private:
     // xdotool commands: one that presses, and the one that lets go, remembered until it is sent.
-    void Press(const std::string& press, const std::string& release);
+    void Press(const std::string& press, const std::string& release) {
+        if (XdoTool(press)) held.push_back(release);
+    }
     void Release(const std::string& release);
 
     std::string windowId;
@@ -56,6 +60,7 @@ private:
 struct WindowGeometry {
     int x = 0, y = 0, width = 0, height = 0;  // top-left corner in screen coordinates
 };
+
 
 // The vantor executable running in a working directory (by default its own, where its resources
 // are), its standard output and error kept in files.
