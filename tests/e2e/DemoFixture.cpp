@@ -10,6 +10,7 @@ namespace EndToEnd {
 namespace {
 
 using namespace std::chrono_literals;
+using TestSupport::FrameImage;
 
 // Long enough for a frame to pass while a key or button is held, even on a loaded machine: the
 // program samples input once per frame, so a shorter press could fall between two samples.
@@ -36,10 +37,10 @@ void DemoFixture::TearDown() {
     }
 }
 
-TestSupport::FrameImage DemoFixture::CaptureUntil(
-    const std::string& name, const std::function<bool(const TestSupport::FrameImage&)>& condition, double seconds) {
+FrameImage DemoFixture::CaptureUntil(const std::string& name, const std::function<bool(const FrameImage&)>& condition,
+                                     double seconds) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    TestSupport::FrameImage picture;
+    FrameImage picture;
     do {
         picture = Capture(name);
         if (picture.width > 0 && condition(picture)) break;
@@ -48,16 +49,14 @@ TestSupport::FrameImage DemoFixture::CaptureUntil(
     return picture;
 }
 
-TestSupport::FrameImage DemoFixture::CaptureStill(const std::string& name, const Rect& ignored) {
-    TestSupport::FrameImage previous = Capture(name + "-settling");
-    return CaptureUntil(name, [&](const TestSupport::FrameImage& p) {
-        return Compare(std::exchange(previous, p), p, ignored).count == 0;
-    });
+FrameImage DemoFixture::CaptureStill(const std::string& name, const Rect& ignored) {
+    FrameImage previous = Capture(name + "-settling");
+    return CaptureUntil(name, [&](const FrameImage& p) { return Compare(std::exchange(previous, p), p, ignored).count == 0; });
 }
 
-Changes DemoFixture::ChangesWithin(const TestSupport::FrameImage& still, const std::string& name, double seconds,
+Changes DemoFixture::ChangesWithin(const FrameImage& still, const std::string& name, double seconds,
                                    const Rect& ignored) {
-    const auto changed = [&](const TestSupport::FrameImage& p) { return Compare(still, p, ignored).count != 0; };
+    const auto changed = [&](const FrameImage& p) { return Compare(still, p, ignored).count != 0; };
     return Compare(still, CaptureUntil(name, changed, seconds), ignored);
 }
 
@@ -78,10 +77,8 @@ void DemoFixture::Tap(const std::string& key) {
     std::this_thread::sleep_for(HoldTime);
 }
 
-TestSupport::FrameImage DemoFixture::FindPanelEntries() {
-    const TestSupport::FrameImage start = CaptureUntil("start", [](const TestSupport::FrameImage& p) {
-        return HorizonRow(p) > 0 && FindPanel(p).Width() > 150;
-    });
+FrameImage DemoFixture::FindPanelEntries() {
+    const FrameImage start = CaptureUntil("start", [](const FrameImage& p) { return HorizonRow(p) > 0 && FindPanel(p).Width() > 150; });
     panel = FindPanel(start);
     window = Rect{0, 0, int(start.width) - 1, int(start.height) - 1};
     // A third of the way into the 170-pixel value fields, which end at the panel's right

@@ -41,8 +41,7 @@ TEST(ProcessMemory, ResidentFiguresAndTheirLeastSquaresSlopePer1000Frames) {
     EXPECT_DOUBLE_EQ(memory.peakResidentMiB, 150.0);
     EXPECT_DOUBLE_EQ(FrameTime::ParseMemoryStatus("VmPeak:\t 1 kB\n").residentMiB, 0.0);
     const auto self = FrameTime::ReadMemoryStatus();
-    EXPECT_GT(self.residentMiB, 0.0);
-    EXPECT_LE(self.residentMiB, self.peakResidentMiB);
+    EXPECT_TRUE(self.residentMiB > 0.0 && self.residentMiB <= self.peakResidentMiB);
 
     std::vector<double> leak, step;
     for (int i = 0; i < 20; ++i) {
@@ -67,10 +66,7 @@ TEST(CharacterHealth, DistanceToThePathAndEachFaultNamed) {
     EXPECT_FLOAT_EQ(FrameTime::DistanceToPolyline({3, 0, 4}, {{0, 0, 0}}), 5.0f);
     EXPECT_TRUE(std::isinf(FrameTime::DistanceToPolyline({0, 0, 0}, {})));
 
-    const struct {
-        void (*spoil)(PathCharacter&);
-        const char* named;  // empty: no fault
-    } cases[] = {
+    const std::pair<void (*)(PathCharacter&), const char*> cases[] = {  // how it is spoilt, the fault named
         {[](PathCharacter&) {}, ""},
         {[](PathCharacter& c) { c.forward = Math::Vector3(0.55f, 0.0f, 0.8f); }, ""},  // 55.5 degrees off
         {[](PathCharacter& c) { c.forward = Math::Vector3(0.45f, 0.0f, 0.8f); }, "degrees away from the path step 1"},
@@ -84,7 +80,7 @@ TEST(CharacterHealth, DistanceToThePathAndEachFaultNamed) {
         {[](PathCharacter& c) { c.position = Math::Vector3(50.0f, 2.0f, 0.0f); }, "off the ground"},
         {[](PathCharacter& c) { c.position.x = std::nanf(""); }, "not finite"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [spoil, named] : cases) {
         PathCharacter character;
         character.curvePoints = {{0, 0, 0}, {100, 0, 0}, {100, 0, 100}};
         character.position = Math::Vector3(50.0f, 0.0f, 0.01f);
@@ -93,10 +89,10 @@ TEST(CharacterHealth, DistanceToThePathAndEachFaultNamed) {
         character.skinningMatrices.resize(40);
         character.boneTransforms.resize(40);
         character.localPoses.resize(40);
-        c.spoil(character);
+        spoil(character);
         const std::string faults = FrameTime::FindCharacterFaults(character, 0.05f);
-        EXPECT_TRUE(*c.named ? faults.find(c.named) != std::string::npos : faults.empty())
-            << "expected \"" << c.named << "\", found: " << faults;
+        EXPECT_TRUE(*named ? faults.find(named) != std::string::npos : faults.empty())
+            << "expected \"" << named << "\", found: " << faults;
     }
 }
 

@@ -22,8 +22,7 @@ bool IsFloor(const TestSupport::Color& c) {
 }
 
 TestSupport::Color Patch(const TestSupport::FrameImage& image, int x, int y, int size) {
-    return image.Average(static_cast<unsigned>(x), static_cast<unsigned>(y), static_cast<unsigned>(size),
-                         static_cast<unsigned>(size));
+    return image.Average(unsigned(x), unsigned(y), unsigned(size), unsigned(size));
 }
 
 namespace {
