@@ -73,15 +73,13 @@ void XUser::Release(const std::string& release) {
 RunningProgram::RunningProgram(const std::string& executable, const std::string& workingDirectory,
                                const std::string& videoDriver)
     : outputPrefix(testing::TempDir() + "vantor-" + std::to_string(getpid()) + "-") {
-    const std::string directory =
-        workingDirectory.empty() ? executable.substr(0, executable.find_last_of('/')) : workingDirectory;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     for (const int stream : {STDOUT_FILENO, STDERR_FILENO}) {
         const std::string path = outputPrefix + (stream == STDOUT_FILENO ? "stdout.txt" : "stderr.txt");
         posix_spawn_file_actions_addopen(&actions, stream, path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     }
-    posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
+    posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
     setenv("SDL_VIDEODRIVER", videoDriver.c_str(), 1);  // the test process itself opens no window
     char* const argv[] = {const_cast<char*>(executable.c_str()), nullptr};
     if (posix_spawn(&pid, executable.c_str(), &actions, nullptr, argv, environ) != 0) {

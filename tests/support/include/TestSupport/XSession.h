@@ -62,12 +62,11 @@ struct WindowGeometry {
 };
 
 
-// The vantor executable running in a working directory (by default its own, where its resources
-// are), its standard output and error kept in files.
+// The vantor executable running in a working directory, with SDL's video driver `videoDriver`, its
+// standard output and error kept in files.
 class RunningProgram {
 public:
-    RunningProgram(const std::string& executable, const std::string& workingDirectory = "",
-                   const std::string& videoDriver = "x11");
+    RunningProgram(const std::string& executable, const std::string& workingDirectory, const std::string& videoDriver = "x11");
     ~RunningProgram();  // kills a program still running (a failed test)
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
