@@ -10,7 +10,6 @@ namespace EndToEnd {
 namespace {
 
 using namespace std::chrono_literals;
-using TestSupport::FrameImage;
 
 // Long enough for a frame to pass while a key or button is held, even on a loaded machine: the
 // program samples input once per frame, so a shorter press could fall between two samples.

@@ -25,18 +25,16 @@ protected:
 
     TestSupport::XUser& User() { return program->User(); }
     // The window's contents, kept as <name>.ppm in the test's picture directory.
-    TestSupport::FrameImage Capture(const std::string& name) { return program->Capture(name); }
+    FrameImage Capture(const std::string& name) { return program->Capture(name); }
     // Pictures a quarter of a second apart until one satisfies `condition` or about `seconds`
     // have passed; the last one.
-    TestSupport::FrameImage CaptureUntil(const std::string& name,
-                                         const std::function<bool(const TestSupport::FrameImage&)>& condition,
-                                         double seconds = 30.0);
+    FrameImage CaptureUntil(const std::string& name, const std::function<bool(const FrameImage&)>& condition,
+                            double seconds = 30.0);
     // Pictures until two in a row are the same outside `ignored`; the last.
-    TestSupport::FrameImage CaptureStill(const std::string& name, const Rect& ignored);
+    FrameImage CaptureStill(const std::string& name, const Rect& ignored);
     // How pictures differ from `still` outside `ignored` within about `seconds` (the first that
     // differs ends the wait).
-    Changes ChangesWithin(const TestSupport::FrameImage& still, const std::string& name, double seconds,
-                          const Rect& ignored);
+    Changes ChangesWithin(const FrameImage& still, const std::string& name, double seconds, const Rect& ignored);
     // Presses the left button at window coordinates and lets go, each step held long enough for
     // the program to see it in a frame of its own.
     void Click(int x, int y);
@@ -47,7 +45,7 @@ protected:
     enum Entry { AnimationClips, WeaponTypes, DeltaTime, Speed };
     // Waits for the scene and the first panel, then finds the panel's entries by their lines of
     // text, so a change of font or spacing moves the clicks too. Returns that first picture.
-    TestSupport::FrameImage FindPanelEntries();
+    FrameImage FindPanelEntries();
     int Row(Entry entry) const { return labelLines.at(1 + entry); }
     // Types a value into one of the panel's number fields, then takes the pointer back to the scene.
     void SetPanelNumber(Entry entry, const char* value);

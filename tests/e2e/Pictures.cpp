@@ -21,7 +21,7 @@ bool IsFloor(const TestSupport::Color& c) {
     return c.Luminance() > 100.0 && c.b - c.r < 2.0 && std::abs(c.g - c.r) < 15.0;
 }
 
-TestSupport::Color Patch(const TestSupport::FrameImage& image, int x, int y, int size) {
+TestSupport::Color Patch(const FrameImage& image, int x, int y, int size) {
     return image.Average(unsigned(x), unsigned(y), unsigned(size), unsigned(size));
 }
 
@@ -37,7 +37,7 @@ constexpr int TitleRow = 12;
 
 // The panel whose title bar holds (column, TitleRow): along that row to its far end (step 1 to the
 // right, -1 to the left), and down a column just inside its body's left edge.
-Rect PanelFrom(const TestSupport::FrameImage& image, int column, int step) {
+Rect PanelFrom(const FrameImage& image, int column, int step) {
     Rect panel;
     const auto scene = [&](int x, int y) { return IsScene(image.At(unsigned(x), unsigned(y))); };
     if (column < 0 || unsigned(column) >= image.width || image.height <= unsigned(TitleRow) || scene(column, TitleRow)) {
@@ -56,15 +56,15 @@ Rect PanelFrom(const TestSupport::FrameImage& image, int column, int step) {
 
 }  // namespace
 
-Rect FindPanel(const TestSupport::FrameImage& image) { return PanelFrom(image, TitleRow, 1); }
+Rect FindPanel(const FrameImage& image) { return PanelFrom(image, TitleRow, 1); }
 
-Rect FindRightPanel(const TestSupport::FrameImage& image) {
+Rect FindRightPanel(const FrameImage& image) {
     int right = int(image.width) - 1;
     while (right >= 0 && image.height > unsigned(TitleRow) && IsScene(image.At(unsigned(right), TitleRow))) --right;
     return PanelFrom(image, right, -1);
 }
 
-std::vector<int> TextLines(const TestSupport::FrameImage& image, const Rect& area) {
+std::vector<int> TextLines(const FrameImage& image, const Rect& area) {
     const int right = std::min(area.right, int(image.width) - 1);
     const int bottom = std::min(area.bottom, int(image.height) - 1);
     std::vector<int> lines;
@@ -81,7 +81,7 @@ std::vector<int> TextLines(const TestSupport::FrameImage& image, const Rect& are
     return lines;
 }
 
-int HorizonRow(const TestSupport::FrameImage& image) {
+int HorizonRow(const FrameImage& image) {
     // Just right of the middle the far edge runs level, and nothing else crosses it there.
     const unsigned left = image.width / 2 + 20;
     const unsigned band = std::max(8u, image.height / 5);
@@ -95,7 +95,7 @@ int HorizonRow(const TestSupport::FrameImage& image) {
     return -1;
 }
 
-Rect PathExtent(const TestSupport::FrameImage& image) {
+Rect PathExtent(const FrameImage& image) {
     Rect path;
     for (unsigned y = 0; y < image.height; ++y) {
         for (unsigned x = 0; x < image.width; ++x) {
@@ -110,7 +110,7 @@ bool Differs(const TestSupport::Pixel& p, const TestSupport::Pixel& q) {
     return std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b) > 40;
 }
 
-Changes Compare(const TestSupport::FrameImage& a, const TestSupport::FrameImage& b, const Rect& ignored) {
+Changes Compare(const FrameImage& a, const FrameImage& b, const Rect& ignored) {
     Changes changes;
     if (a.width != b.width || a.height != b.height) return Changes{-1, {}};
     for (unsigned y = 0; y < a.height; ++y) {

@@ -9,8 +9,6 @@
 namespace EndToEnd {
 namespace {
 
-using TestSupport::FrameImage;
-
 // The floor's far edge (top at y = 0, reaching to z = -1000) seen from the start camera at height
 // 120 and z = 595, pitched down by 0.0078625 rad, with a 45 degree vertical field of view: its
 // row, as a fraction of the window's height measured from the middle, is the same at every size.

@@ -14,8 +14,6 @@
 namespace EndToEnd {
 namespace {
 
-using TestSupport::FrameImage;
-
 class WarriorTest : public DemoFixture {
 protected:
     // The first picture that differs from `before` outside the panel.

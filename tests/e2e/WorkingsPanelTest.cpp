@@ -9,7 +9,6 @@
 namespace EndToEnd {
 namespace {
 
-using TestSupport::FrameImage;
 using InspectorTest = DemoFixture;
 
 // Both panels end above the floor's far edge; the scene below holds the path and the warrior.
