@@ -34,8 +34,9 @@ TEST(SelectorKeys, OneStepPerPressWrappingRoundAndTheWeaponShownFromTheNextFrame
         event.key = SDL_KeyboardEvent{type, 0, 0, type == SDL_KEYDOWN, repeat, 0, 0, SDL_Keysym{key, 0, 0, 0}};
         SDL_PushEvent(&event);
     };
-    const struct { SDL_Scancode key; int* selector; int from, to; } cases[] = {{SDL_SCANCODE_SPACE, &clipIndex, 5, 6}, {SDL_SCANCODE_SPACE, &clipIndex, 14, 4},
-                 {SDL_SCANCODE_C, &weaponIndex, 1, 2}, {SDL_SCANCODE_C, &weaponIndex, 3, 0}};
+    const struct { SDL_Scancode key; int* selector; int from, to; } cases[] = {
+        {SDL_SCANCODE_SPACE, &clipIndex, 5, 6}, {SDL_SCANCODE_SPACE, &clipIndex, 14, 4},
+        {SDL_SCANCODE_C, &weaponIndex, 1, 2}, {SDL_SCANCODE_C, &weaponIndex, 3, 0}};
     for (const auto& c : cases) {
         *c.selector = c.from;
         const std::string before = frame();
