@@ -1,6 +1,8 @@
 #include "DemoFixture.h"
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 #include <utility>
 
@@ -18,55 +20,43 @@ constexpr auto HoldTime = 250ms;
 void DemoFixture::SetUp() {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(test->test_suite_name()) + "." + test->name();
-    for (char& c : name) {
-        c = c == '/' ? '_' : c;
-    }
-    pictures = std::filesystem::path(E2E_OUTPUT_DIR) / name;
+    std::replace(name.begin(), name.end(), '/', '_');
+    const std::filesystem::path pictures = std::filesystem::path(E2E_OUTPUT_DIR) / name;
     std::filesystem::remove_all(pictures);
     std::filesystem::create_directories(pictures);
-    // Pictures are written to the current directory.
-    std::filesystem::current_path(pictures);
+    std::filesystem::current_path(pictures);  // where Capture writes
     program.emplace(VANTOR_EXECUTABLE, WorkingDirectory());
     ASSERT_TRUE(program->WaitForWindow()) << "no window titled \"Vantor v0.0\"; stderr:\n"
                                           << program->StandardError();
 }
 
 void DemoFixture::TearDown() {
-    if (program && !ended) {
+    if (program && !exitCode) {
         EXPECT_EQ(Quit(), 0) << "Escape must end the program with exit code 0";
     }
 }
 
-TestSupport::FrameImage DemoFixture::CaptureUntil(
-    const std::string& name, const std::function<bool(const TestSupport::FrameImage&)>& condition, double seconds) {
+FrameImage DemoFixture::CaptureUntil(const std::string& name, const std::function<bool(const FrameImage&)>& condition,
+                                     double seconds) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    TestSupport::FrameImage picture;
+    FrameImage picture;
     do {
         picture = Capture(name);
-        if (picture.width > 0 && condition(picture)) {
-            break;
-        }
+        if (picture.width > 0 && condition(picture)) break;
         std::this_thread::sleep_for(250ms);
     } while (std::chrono::steady_clock::now() < deadline);
     return picture;
 }
 
-TestSupport::FrameImage DemoFixture::CaptureStill(const std::string& name, const Rect& ignored) {
-    TestSupport::FrameImage previous = Capture(name + "-settling");
-    return CaptureUntil(name, [&](const TestSupport::FrameImage& p) {
-        return Compare(std::exchange(previous, p), p, ignored).count == 0;
-    });
+FrameImage DemoFixture::CaptureStill(const std::string& name, const Rect& ignored) {
+    FrameImage previous = Capture(name + "-settling");
+    return CaptureUntil(name, [&](const FrameImage& p) { return Compare(std::exchange(previous, p), p, ignored).count == 0; });
 }
 
-Changes DemoFixture::ChangesWithin(const TestSupport::FrameImage& still, const std::string& name, double seconds,
+Changes DemoFixture::ChangesWithin(const FrameImage& still, const std::string& name, double seconds,
                                    const Rect& ignored) {
-    const auto changed = [&](const TestSupport::FrameImage& p) { return Compare(still, p, ignored).count != 0; };
+    const auto changed = [&](const FrameImage& p) { return Compare(still, p, ignored).count != 0; };
     return Compare(still, CaptureUntil(name, changed, seconds), ignored);
-}
-
-void DemoFixture::Resize(int width, int height) {
-    TestSupport::XdoTool("search --onlyvisible --name '^Vantor v0.0$' windowsize --sync %1 " +
-                         std::to_string(width) + " " + std::to_string(height));
 }
 
 void DemoFixture::Click(int x, int y) {
@@ -86,10 +76,8 @@ void DemoFixture::Tap(const std::string& key) {
     std::this_thread::sleep_for(HoldTime);
 }
 
-TestSupport::FrameImage DemoFixture::FindPanelEntries() {
-    const TestSupport::FrameImage start = CaptureUntil("start", [](const TestSupport::FrameImage& p) {
-        return HorizonRow(p) > 0 && FindPanel(p).Width() > 150;
-    });
+FrameImage DemoFixture::FindPanelEntries() {
+    const FrameImage start = CaptureUntil("start", [](const FrameImage& p) { return HorizonRow(p) > 0 && FindPanel(p).Width() > 150; });
     panel = FindPanel(start);
     window = Rect{0, 0, int(start.width) - 1, int(start.height) - 1};
     // A third of the way into the 170-pixel value fields, which end at the panel's right
@@ -104,22 +92,15 @@ TestSupport::FrameImage DemoFixture::FindPanelEntries() {
 
 void DemoFixture::SetPanelNumber(Entry entry, const char* value) {
     Click(valueX, Row(entry));
-    Type(value);
+    Tap("ctrl+a");
+    TestSupport::XdoTool("type --delay 150 '" + std::string(value) + "'");
+    Tap("Return");
     User().MovePointer(window.Width() / 2, window.Height() * 3 / 8);
 }
 
-void DemoFixture::Type(const std::string& text) {
-    Tap("ctrl+a");
-    TestSupport::XdoTool("type --delay 150 '" + text + "'");
-    Tap("Return");
-}
-
 std::optional<int> DemoFixture::Quit() {
-    if (!ended) {
-        exitCode = program->Quit();
-        ended = true;
-    }
-    return exitCode;
+    if (!exitCode) exitCode = program->Quit();
+    return *exitCode;
 }
 
 }  // namespace EndToEnd

@@ -1,10 +1,7 @@
 #pragma once
-// One run of the vantor executable per test, on the test's X display (the tests run under
-// xvfb-run), seen and driven from outside as a person at the machine would: pictures of its
-// window, keys and mouse through xdotool. It runs from a directory that holds its resources, and
-// the test's pictures are kept under the test's own name. Every test ends the way a user ends the
-// program: Escape, and the exit code must be 0.
-#include <filesystem>
+// One run of the vantor executable per test on the test's X display, seen and driven from outside
+// as a person would: pictures of its window, keys and mouse through xdotool. Pictures are kept
+// under the test's own name; every test ends as a user ends the program, Escape, exit code 0.
 #include <functional>
 #include <optional>
 #include <string>
@@ -27,51 +24,43 @@ protected:
     void TearDown() override;
 
     TestSupport::XUser& User() { return program->User(); }
-    // The window's contents now, kept as <name>.ppm in the test's picture directory.
-    TestSupport::FrameImage Capture(const std::string& name) { return program->Capture(name); }
-    // Takes pictures about a quarter of a second apart until one satisfies `condition` or about
-    // `seconds` have passed; returns the last one.
-    TestSupport::FrameImage CaptureUntil(const std::string& name,
-                                         const std::function<bool(const TestSupport::FrameImage&)>& condition,
-                                         double seconds = 30.0);
-
+    // The window's contents, kept as <name>.ppm in the test's picture directory.
+    FrameImage Capture(const std::string& name) { return program->Capture(name); }
+    // Pictures a quarter of a second apart until one satisfies `condition` or about `seconds`
+    // have passed; the last one.
+    FrameImage CaptureUntil(const std::string& name, const std::function<bool(const FrameImage&)>& condition,
+                            double seconds = 30.0);
     // Pictures until two in a row are the same outside `ignored`; the last.
-    TestSupport::FrameImage CaptureStill(const std::string& name, const Rect& ignored);
-    // How the picture differs from `still` outside `ignored` within about `seconds`: the first
-    // picture that differs ends the wait.
-    Changes ChangesWithin(const TestSupport::FrameImage& still, const std::string& name, double seconds,
-                          const Rect& ignored);
-    // Sizes the window as a window manager would and waits until the X server has done it.
-    void Resize(int width, int height);
+    FrameImage CaptureStill(const std::string& name, const Rect& ignored);
+    // How pictures differ from `still` outside `ignored` within about `seconds` (the first that
+    // differs ends the wait).
+    Changes ChangesWithin(const FrameImage& still, const std::string& name, double seconds, const Rect& ignored);
     // Presses the left button at window coordinates and lets go, each step held long enough for
     // the program to see it in a frame of its own.
     void Click(int x, int y);
+    // Holds a key (an X key name) for a few frames and lets go.
+    void Tap(const std::string& key);
+
     // The first panel's number and list entries, top to bottom below its title.
     enum Entry { AnimationClips, WeaponTypes, DeltaTime, Speed };
     // Waits for the scene and the first panel, then finds the panel's entries by their lines of
     // text, so a change of font or spacing moves the clicks too. Returns that first picture.
-    TestSupport::FrameImage FindPanelEntries();
+    FrameImage FindPanelEntries();
     int Row(Entry entry) const { return labelLines.at(1 + entry); }
     // Types a value into one of the panel's number fields, then takes the pointer back to the scene.
     void SetPanelNumber(Entry entry, const char* value);
 
-    // Holds a key (an X key name) for a few frames and lets go.
-    void Tap(const std::string& key);
-    // Replaces the text of the focused field, then Return.
-    void Type(const std::string& text);
-    // Holds Escape until the program ends; its exit code, or nothing if it did not end normally.
+    // Escape until the program ends; its exit code, or nothing if it did not end normally.
     std::optional<int> Quit();
 
-    std::filesystem::path pictures;
-    Rect panel;          // the first panel, with a margin for its own hover and focus looks
-    int valueX = 0;      // a point inside the entries' value fields
+    Rect panel;      // the first panel, with a margin for its own hover and focus looks
+    int valueX = 0;  // a point inside the entries' value fields
     std::vector<int> labelLines;
     Rect window;
     std::optional<TestSupport::RunningProgram> program;
 
 private:
-    bool ended = false;
-    std::optional<int> exitCode;
+    std::optional<std::optional<int>> exitCode;  // set once Quit has run
 };
 
 }  // namespace EndToEnd

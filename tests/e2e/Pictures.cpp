@@ -6,15 +6,11 @@
 namespace EndToEnd {
 
 void Rect::Add(int x, int y) {
-    if (Empty()) {
-        left = right = x;
-        top = bottom = y;
-        return;
-    }
-    left = std::min(left, x);
-    right = std::max(right, x);
-    top = std::min(top, y);
-    bottom = std::max(bottom, y);
+    const bool empty = Empty();
+    left = empty ? x : std::min(left, x);
+    right = empty ? x : std::max(right, x);
+    top = empty ? y : std::min(top, y);
+    bottom = empty ? y : std::max(bottom, y);
 }
 
 bool IsSky(const TestSupport::Color& c) {
@@ -25,13 +21,8 @@ bool IsFloor(const TestSupport::Color& c) {
     return c.Luminance() > 100.0 && c.b - c.r < 2.0 && std::abs(c.g - c.r) < 15.0;
 }
 
-bool IsPathRed(const TestSupport::Pixel& p) {
-    return p.r > 150 && p.g < 90 && p.b < 90;
-}
-
-TestSupport::Color Patch(const TestSupport::FrameImage& image, int x, int y, int size) {
-    return image.Average(static_cast<unsigned>(x), static_cast<unsigned>(y), static_cast<unsigned>(size),
-                         static_cast<unsigned>(size));
+TestSupport::Color Patch(const FrameImage& image, int x, int y, int size) {
+    return image.Average(unsigned(x), unsigned(y), unsigned(size), unsigned(size));
 }
 
 namespace {
@@ -46,21 +37,17 @@ constexpr int TitleRow = 12;
 
 // The panel whose title bar holds (column, TitleRow): along that row to its far end (step 1 to the
 // right, -1 to the left), and down a column just inside its body's left edge.
-Rect PanelFrom(const TestSupport::FrameImage& image, int column, int step) {
+Rect PanelFrom(const FrameImage& image, int column, int step) {
     Rect panel;
     const auto scene = [&](int x, int y) { return IsScene(image.At(unsigned(x), unsigned(y))); };
     if (column < 0 || unsigned(column) >= image.width || image.height <= unsigned(TitleRow) || scene(column, TitleRow)) {
         return panel;
     }
     int far = column;
-    while (far + step >= 0 && unsigned(far + step) < image.width && !scene(far + step, TitleRow)) {
-        far += step;
-    }
+    while (far + step >= 0 && unsigned(far + step) < image.width && !scene(far + step, TitleRow)) far += step;
     const int inside = step > 0 ? column : far + 2;
     int bottom = TitleRow;
-    while (unsigned(bottom + 1) < image.height && !scene(inside, bottom + 1)) {
-        ++bottom;
-    }
+    while (unsigned(bottom + 1) < image.height && !scene(inside, bottom + 1)) ++bottom;
     // The panel's own border is a pixel or two outside the scanned row and column.
     panel.Add(inside - 2, TitleRow - 2);
     panel.Add(std::max(column, far), bottom);
@@ -69,17 +56,15 @@ Rect PanelFrom(const TestSupport::FrameImage& image, int column, int step) {
 
 }  // namespace
 
-Rect FindPanel(const TestSupport::FrameImage& image) { return PanelFrom(image, TitleRow, 1); }
+Rect FindPanel(const FrameImage& image) { return PanelFrom(image, TitleRow, 1); }
 
-Rect FindRightPanel(const TestSupport::FrameImage& image) {
+Rect FindRightPanel(const FrameImage& image) {
     int right = int(image.width) - 1;
-    while (right >= 0 && image.height > unsigned(TitleRow) && IsScene(image.At(unsigned(right), TitleRow))) {
-        --right;
-    }
+    while (right >= 0 && image.height > unsigned(TitleRow) && IsScene(image.At(unsigned(right), TitleRow))) --right;
     return PanelFrom(image, right, -1);
 }
 
-std::vector<int> TextLines(const TestSupport::FrameImage& image, const Rect& area) {
+std::vector<int> TextLines(const FrameImage& image, const Rect& area) {
     const int right = std::min(area.right, int(image.width) - 1);
     const int bottom = std::min(area.bottom, int(image.height) - 1);
     std::vector<int> lines;
@@ -90,41 +75,32 @@ std::vector<int> TextLines(const TestSupport::FrameImage& image, const Rect& are
             const TestSupport::Pixel p = image.At(unsigned(x), unsigned(y));
             text = std::min({p.r, p.g, p.b}) > 170;
         }
-        if (text && first < 0) {
-            first = y;
-        } else if (!text && first >= 0) {
-            lines.push_back((first + y - 1) / 2);
-            first = -1;
-        }
+        if (text && first < 0) first = y;
+        if (!text && first >= 0) lines.push_back((first + y - 1) / 2), first = -1;
     }
     return lines;
 }
 
-int HorizonRow(const TestSupport::FrameImage& image) {
+int HorizonRow(const FrameImage& image) {
     // Just right of the middle the far edge runs level, and nothing else crosses it there.
     const unsigned left = image.width / 2 + 20;
     const unsigned band = std::max(8u, image.height / 5);
-    if (left + band > image.width) {
-        return -1;
-    }
+    if (left + band > image.width) return -1;
     double above = image.Average(left, 0, band, 1).Luminance();
     for (unsigned y = 1; y < image.height; ++y) {
         const double here = image.Average(left, y, band, 1).Luminance();
-        if (here < above - 5.0) {
-            return int(y);
-        }
+        if (here < above - 5.0) return int(y);
         above = here;
     }
     return -1;
 }
 
-Rect PathExtent(const TestSupport::FrameImage& image) {
+Rect PathExtent(const FrameImage& image) {
     Rect path;
     for (unsigned y = 0; y < image.height; ++y) {
         for (unsigned x = 0; x < image.width; ++x) {
-            if (IsPathRed(image.At(x, y))) {
-                path.Add(int(x), int(y));
-            }
+            const TestSupport::Pixel p = image.At(x, y);
+            if (p.r > 150 && p.g < 90 && p.b < 90) path.Add(int(x), int(y));
         }
     }
     return path;
@@ -134,18 +110,12 @@ bool Differs(const TestSupport::Pixel& p, const TestSupport::Pixel& q) {
     return std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b) > 40;
 }
 
-Changes Compare(const TestSupport::FrameImage& a, const TestSupport::FrameImage& b, const Rect& ignored) {
+Changes Compare(const FrameImage& a, const FrameImage& b, const Rect& ignored) {
     Changes changes;
-    if (a.width != b.width || a.height != b.height) {
-        changes.count = -1;
-        return changes;
-    }
+    if (a.width != b.width || a.height != b.height) return Changes{-1, {}};
     for (unsigned y = 0; y < a.height; ++y) {
         for (unsigned x = 0; x < a.width; ++x) {
-            if (ignored.Contains(int(x), int(y))) {
-                continue;
-            }
-            if (Differs(a.At(x, y), b.At(x, y))) {
+            if (!ignored.Contains(int(x), int(y)) && Differs(a.At(x, y), b.At(x, y))) {
                 ++changes.count;
                 changes.box.Add(int(x), int(y));
             }

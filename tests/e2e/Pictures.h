@@ -8,6 +8,8 @@
 
 namespace EndToEnd {
 
+using TestSupport::FrameImage;
+
 struct Rect {
     int left = 0, top = 0, right = -1, bottom = -1;  // inclusive; empty when right < left
     int Width() const { return right - left + 1; }
@@ -19,29 +21,27 @@ struct Rect {
 
 bool IsSky(const TestSupport::Color& c);
 bool IsFloor(const TestSupport::Color& c);
-bool IsPathRed(const TestSupport::Pixel& p);
 
-// Mean colour of a square of `size` pixels with its top-left corner at (x, y).
-TestSupport::Color Patch(const TestSupport::FrameImage& image, int x, int y, int size = 8);
+// Mean colour of the `size`-pixel square whose top-left corner is (x, y).
+TestSupport::Color Patch(const FrameImage& image, int x, int y, int size = 8);
 
-// The tweak panel: it hangs from the top-left corner, its title bar running along its top edge
+// The panel hanging from the top-left (or top-right) corner: its title bar runs along its top edge
 // and its dark body down its left edge; both end where the scene shows again.
-Rect FindPanel(const TestSupport::FrameImage& image);
-// The panel at the top-right corner, found as FindPanel finds the first, from its right end.
-Rect FindRightPanel(const TestSupport::FrameImage& image);
+Rect FindPanel(const FrameImage& image);
+Rect FindRightPanel(const FrameImage& image);
 
 // The middle rows of the lines of light text inside `area`, top first: on the dark panel each is
 // one line of labels or values, wherever the UI's font and spacing put it.
-std::vector<int> TextLines(const TestSupport::FrameImage& image, const Rect& area);
+std::vector<int> TextLines(const FrameImage& image, const Rect& area);
 
-// The floor's far edge: looking down a band just right of the middle, the first row clearly
-// darker than the sky above it. -1 when there is no such row.
-int HorizonRow(const TestSupport::FrameImage& image);
+// The floor's far edge: down a band just right of the middle, the first row clearly darker than
+// the sky above it; -1 when there is none.
+int HorizonRow(const FrameImage& image);
 
-// The bounding box of the red path pixels.
-Rect PathExtent(const TestSupport::FrameImage& image);
+// The bounding box of the path's red pixels.
+Rect PathExtent(const FrameImage& image);
 
-// The colour of a pixel differs clearly between two pictures.
+// The colours differ clearly.
 bool Differs(const TestSupport::Pixel& p, const TestSupport::Pixel& q);
 
 struct Changes {
@@ -49,6 +49,6 @@ struct Changes {
     Rect box;
 };
 // Pixels outside `ignored` whose colour differs clearly between the two pictures.
-Changes Compare(const TestSupport::FrameImage& a, const TestSupport::FrameImage& b, const Rect& ignored = Rect{});
+Changes Compare(const FrameImage& a, const FrameImage& b, const Rect& ignored = Rect{});
 
 }  // namespace EndToEnd

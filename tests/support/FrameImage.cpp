@@ -14,8 +14,7 @@ Pixel FrameImage::At(unsigned x, unsigned y) const {
 }
 
 Color FrameImage::Average(unsigned x, unsigned y, unsigned w, unsigned h) const {
-    const unsigned x1 = std::min(width, x + w);
-    const unsigned y1 = std::min(height, y + h);
+    const unsigned x1 = std::min(width, x + w), y1 = std::min(height, y + h);
     if (x >= x1 || y >= y1) throw std::out_of_range("region outside the frame");
     Color sum;
     for (unsigned row = y; row < y1; ++row) {
@@ -24,7 +23,7 @@ Color FrameImage::Average(unsigned x, unsigned y, unsigned w, unsigned h) const 
             sum = Color{sum.r + p.r, sum.g + p.g, sum.b + p.b, sum.a + p.a};
         }
     }
-    const double count = static_cast<double>(x1 - x) * static_cast<double>(y1 - y);
+    const double count = double(x1 - x) * double(y1 - y);
     return Color{sum.r / count, sum.g / count, sum.b / count, sum.a / count};
 }
 

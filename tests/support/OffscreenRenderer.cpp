@@ -14,15 +14,13 @@ OffscreenRenderer::OffscreenRenderer(unsigned width, unsigned height, RenderInte
         return;
     }
     videoStarted = true;
-    window = SDL_CreateWindow("Vantor test", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                              static_cast<int>(width), static_cast<int>(height),
+    window = SDL_CreateWindow("Vantor test", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, int(width), int(height),
                               SDL_WINDOW_OPENGL | (shown ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN));
     if (window == nullptr) {
         ADD_FAILURE() << "no SDL window: " << SDL_GetError();
         return;
     }
-    config.width = static_cast<float>(width);
-    config.height = static_cast<float>(height);
+    config.width = float(width), config.height = float(height);
     renderer = RenderInterface::CreateRenderSystem(config, window);
     if (renderer == nullptr) ADD_FAILURE() << "CreateRenderSystem failed (see stderr)";
 }
@@ -35,10 +33,10 @@ OffscreenRenderer::~OffscreenRenderer() {
 
 FrameImage OffscreenRenderer::Read() const {
     FrameImage frame;
-    if (renderer == nullptr) return frame;
-    renderer->ReadFrame(frame.rgba);
-    frame.width = renderer->GetRenderTargetWidth();
-    frame.height = renderer->GetRenderTargetHeight();
+    if (renderer != nullptr) {
+        renderer->ReadFrame(frame.rgba);
+        frame.width = renderer->GetRenderTargetWidth(), frame.height = renderer->GetRenderTargetHeight();
+    }
     return frame;
 }
 

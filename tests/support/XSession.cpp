@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -33,26 +33,7 @@ std::string Output(const std::string& command) {
 
 std::string ReadFile(const std::string& path) {
     std::ifstream file(path);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// Binary PPM as ImageMagick writes it (maxval 255), as an opaque RGBA frame.
-FrameImage ReadPpm(const std::string& path) {
-    FrameImage image;
-    std::ifstream in(path, std::ios::binary);
-    std::string magic;
-    unsigned maxValue = 0;
-    in >> magic >> image.width >> image.height >> maxValue;
-    in.get();
-    image.rgba.resize(std::size_t{image.width} * image.height * 4, 255);
-    for (std::size_t i = 0; in && i < image.rgba.size(); i += 4) in.read(reinterpret_cast<char*>(&image.rgba[i]), 3);
-    if (!in || magic != "P6" || maxValue != 255) {
-        ADD_FAILURE() << "not a complete 8-bit binary PPM: " << path;
-        return FrameImage{};
-    }
-    return image;
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 // The value of `key=` in xdotool's --shell output.
@@ -80,19 +61,8 @@ std::string X11WindowId(SDL_Window* window) {
     return std::to_string(info.info.x11.window);
 }
 
-XUser::XUser(const std::string& id) : windowId(id) { XdoTool("windowfocus --sync " + windowId); }
-
-XUser::~XUser() {
-    for (const std::string& release : std::vector<std::string>(held)) Release(release);
-}
-
 void XUser::MovePointer(int x, int y) {
     XdoTool("mousemove --window " + windowId + " " + std::to_string(x) + " " + std::to_string(y));
-}
-
-void XUser::Press(const std::string& press, const std::string& release) {
-    XdoTool(press);
-    held.push_back(release);
 }
 
 void XUser::Release(const std::string& release) {
@@ -103,15 +73,13 @@ void XUser::Release(const std::string& release) {
 RunningProgram::RunningProgram(const std::string& executable, const std::string& workingDirectory,
                                const std::string& videoDriver)
     : outputPrefix(testing::TempDir() + "vantor-" + std::to_string(getpid()) + "-") {
-    const std::string directory =
-        workingDirectory.empty() ? executable.substr(0, executable.find_last_of('/')) : workingDirectory;
-    const std::string stdoutPath = outputPrefix + "stdout.txt";
-    const std::string stderrPath = outputPrefix + "stderr.txt";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
+    for (const int stream : {STDOUT_FILENO, STDERR_FILENO}) {
+        const std::string path = outputPrefix + (stream == STDOUT_FILENO ? "stdout.txt" : "stderr.txt");
+        posix_spawn_file_actions_addopen(&actions, stream, path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
+    posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
     setenv("SDL_VIDEODRIVER", videoDriver.c_str(), 1);  // the test process itself opens no window
     char* const argv[] = {const_cast<char*>(executable.c_str()), nullptr};
     if (posix_spawn(&pid, executable.c_str(), &actions, nullptr, argv, environ) != 0) {
@@ -123,10 +91,7 @@ RunningProgram::RunningProgram(const std::string& executable, const std::string&
 
 RunningProgram::~RunningProgram() {
     user.reset();
-    if (IsRunning()) {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-    }
+    if (IsRunning() && kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
 }
 
 bool RunningProgram::IsRunning() {
@@ -158,13 +123,24 @@ WindowGeometry RunningProgram::Screen() {
     return {0, 0, ShellValue(text, "WIDTH"), ShellValue(text, "HEIGHT")};
 }
 
+// Kept as a binary PPM (maxval 255), read back as an opaque RGBA frame.
 FrameImage RunningProgram::Capture(const std::string& name) const {
     const std::string command = "import -window " + windowId + " -depth 8 " + name + ".ppm";
     if (std::system(command.c_str()) != 0) {
         ADD_FAILURE() << "failed: " << command;
         return FrameImage{};
     }
-    return ReadPpm(name + ".ppm");
+    FrameImage image;
+    std::ifstream in(name + ".ppm", std::ios::binary);
+    std::string magic;
+    unsigned maxValue = 0;
+    in >> magic >> image.width >> image.height >> maxValue;
+    in.get();
+    image.rgba.resize(std::size_t{image.width} * image.height * 4, 255);
+    for (std::size_t i = 0; in && i < image.rgba.size(); i += 4) in.read(reinterpret_cast<char*>(&image.rgba[i]), 3);
+    if (in && magic == "P6" && maxValue == 255) return image;
+    ADD_FAILURE() << "not a complete 8-bit binary PPM: " << name << ".ppm";
+    return FrameImage{};
 }
 
 bool RunningProgram::RequestClose() const {
@@ -183,7 +159,7 @@ bool RunningProgram::RequestClose() const {
 }
 
 std::optional<int> RunningProgram::Quit() {
-    user->PressKey("Escape");
+    if (user) user->PressKey("Escape");
     const std::optional<int> code = WaitForExit();
     user.reset();
     return code;

@@ -17,14 +17,13 @@ struct Color {
 
 // RGBA8 pixels, top row first: (0, 0) is the top-left pixel, x grows to the right, y downwards.
 struct FrameImage {
-    unsigned width = 0;
-    unsigned height = 0;
+    unsigned width = 0, height = 0;
     std::vector<std::uint8_t> rgba;
 
     // The pixel at (x, y); throws std::out_of_range outside the image.
     Pixel At(unsigned x, unsigned y) const;
-    // Mean colour of the w x h pixels whose top-left corner is (x, y), clipped to the image.
-    // Throws std::out_of_range when nothing of the region lies inside.
+    // Mean colour of the w x h pixels whose top-left corner is (x, y), clipped to the image;
+    // throws std::out_of_range when nothing of the region lies inside.
     Color Average(unsigned x, unsigned y, unsigned w, unsigned h) const;
 };
 

@@ -12,12 +12,10 @@ namespace TestSupport {
 
 class OffscreenRenderer {
 public:
-    // Opens a width x height window with SDL_WINDOW_OPENGL and creates the renderer on it with the
-    // config (its size taken from the arguments). On failure the test gets a non-fatal failure
-    // with the reason, and the object is false.
+    // A width x height OpenGL window and the renderer on it with `config`, sized from the arguments.
+    // On failure the test gets a non-fatal failure with the reason, and the object is false.
     OffscreenRenderer(unsigned width, unsigned height, RenderInterface::RenderConfig config = {}, bool shown = false);
-    // Destroys the renderer, then the window.
-    ~OffscreenRenderer();
+    ~OffscreenRenderer();  // the renderer, then the window
     OffscreenRenderer(const OffscreenRenderer&) = delete;
     OffscreenRenderer& operator=(const OffscreenRenderer&) = delete;
 
@@ -26,10 +24,8 @@ public:
     RenderInterface::Renderer* operator->() const { return renderer; }
     SDL_Window* Window() const { return window; }
 
-    // The current frame as the renderer would present it.
-    FrameImage Read() const;
-    // Render(), then Read().
-    FrameImage RenderAndRead() const;
+    FrameImage Read() const;           // the current frame as the renderer would present it
+    FrameImage RenderAndRead() const;  // Render(), then Read()
 
 private:
     bool videoStarted = false;

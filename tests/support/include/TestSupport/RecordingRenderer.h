@@ -35,43 +35,31 @@ public:
     // One line per call, its operation and text (for failure messages).
     std::string Transcript() const;
 
-    RenderInterface::ResourceResult RegisterTexture(const char* path, const char* name) override {
+    using Result = RenderInterface::ResourceResult;
+    Result RegisterTexture(const char* path, const char* name) override {
         return Registered("RegisterTexture", path, name, inner.RegisterTexture(path, name));
     }
-    RenderInterface::ResourceResult RegisterModel(const char* path, const char* name) override {
+    Result RegisterModel(const char* path, const char* name) override {
         return Registered("RegisterModel", path, name, inner.RegisterModel(path, name));
     }
-    RenderInterface::ResourceResult RegisterSkeleton(const char* path, const char* name) override {
+    Result RegisterSkeleton(const char* path, const char* name) override {
         return Registered("RegisterSkeleton", path, name, inner.RegisterSkeleton(path, name));
     }
-    RenderInterface::ResourceResult RegisterAnimation(const char* path, const char* name) override {
+    Result RegisterAnimation(const char* path, const char* name) override {
         return Registered("RegisterAnimation", path, name, inner.RegisterAnimation(path, name));
     }
     void DrawLine(const Math::Vector3& p0, const Math::Vector4& color0, const Math::Vector3& p1,
                   const Math::Vector4& color1, RenderInterface::DebugRenderSpace space) override;
     void DrawSphere(const Math::Vector3& center, float radius, const Math::Vector4& color,
                     RenderInterface::DebugRenderSpace space) override;
-    void Register(RenderInterface::Renderable* object) override {
-        Record("Register").renderable = object;
-        inner.Register(object);
-    }
-    void UnRegister(RenderInterface::Renderable* object) override {
-        Record("UnRegister").renderable = object;
-        inner.UnRegister(object);
-    }
-    RenderInterface::CameraView* CreateView(float width, float height, float nearPlane, float farPlane,
-                                            float fovY) override {
+    void Register(RenderInterface::Renderable* object) override { Record("Register").renderable = object; inner.Register(object); }
+    void UnRegister(RenderInterface::Renderable* object) override { Record("UnRegister").renderable = object; inner.UnRegister(object); }
+    RenderInterface::CameraView* CreateView(float width, float height, float nearPlane, float farPlane, float fovY) override {
         return Record("CreateView", {width, height, nearPlane, farPlane, fovY}).view =
                    inner.CreateView(width, height, nearPlane, farPlane, fovY);
     }
-    void ReleaseView(RenderInterface::CameraView* view) override {
-        Record("ReleaseView").view = view;
-        inner.ReleaseView(view);
-    }
-    void* GetDevice() override {
-        Record("GetDevice");
-        return inner.GetDevice();
-    }
+    void ReleaseView(RenderInterface::CameraView* view) override { Record("ReleaseView").view = view; inner.ReleaseView(view); }
+    void* GetDevice() override { Record("GetDevice"); return inner.GetDevice(); }
     void ResizeRenderTargets(unsigned width, unsigned height) override {
         Record("ResizeRenderTargets", {float(width), float(height)});
         inner.ResizeRenderTargets(width, height);
@@ -84,8 +72,7 @@ public:
 
 private:
     RecordedCall& Record(const char* operation, std::vector<float> values = {});
-    RenderInterface::ResourceResult Registered(const char* operation, const char* path, const char* name,
-                                               RenderInterface::ResourceResult result);
+    Result Registered(const char* operation, const char* path, const char* name, Result result);
 
     RenderInterface::Renderer& inner;
 };

@@ -14,43 +14,43 @@ namespace TestSupport {
 
 // Runs `xdotool <arguments>`; false (and a test failure) when it fails.
 bool XdoTool(const std::string& arguments);
-
 // The X window id of an SDL window, as xdotool takes it; empty (and a test failure) if not on X11.
 std::string X11WindowId(SDL_Window* window);
 
-// Calls `pump` until `done` holds, a few milliseconds apart; false if it never did. Real input
-// reaches SDL some time after xdotool returns.
+// Calls `pump` until `done` holds, a few milliseconds apart, for up to about 5 s; false if it
+// never did. Real input reaches SDL some time after xdotool returns.
 template <typename Pump, typename Done>
-bool PumpUntil(Pump pump, Done done, int attempts = 1500) {
-    for (int attempt = 0; attempt < attempts; ++attempt) {
+bool PumpUntil(Pump pump, Done done) {
+    for (int attempt = 0; attempt < 1500; ++attempt, SDL_Delay(3)) {
         pump();
         if (done()) return true;
-        SDL_Delay(3);
     }
     return false;
 }
 
 // A user at one window: gives it keyboard focus, and lets go of every key and button still held
-// when it goes, so a failed test leaves nothing pressed.
+// when it goes, so a failed test leaves nothing pressed. X buttons: 1 left, 2 middle, 3 right;
+// X key names, e.g. "w", "space", "Escape".
 class XUser {
 public:
-    explicit XUser(const std::string& windowId);
-    ~XUser();
+    explicit XUser(const std::string& id) : windowId(id) { XdoTool("windowfocus --sync " + windowId); }
+    ~XUser() {
+        for (const std::string& release : std::vector<std::string>(held)) Release(release);
+    }
     XUser(const XUser&) = delete;
     XUser& operator=(const XUser&) = delete;
 
     void MovePointer(int x, int y);  // window coordinates
-    // X buttons: 1 left, 2 middle, 3 right; X key names, e.g. "w", "space", "Escape".
-    void PressButton(int button) {
-        Press("mousedown " + std::to_string(button), "mouseup " + std::to_string(button));
-    }
+    void PressButton(int button) { Press("mousedown " + std::to_string(button), "mouseup " + std::to_string(button)); }
     void ReleaseButton(int button) { Release("mouseup " + std::to_string(button)); }
     void PressKey(const std::string& key) { Press("keydown " + key, "keyup " + key); }
     void ReleaseKey(const std::string& key) { Release("keyup " + key); }
 
 private:
     // xdotool commands: one that presses, and the one that lets go, remembered until it is sent.
-    void Press(const std::string& press, const std::string& release);
+    void Press(const std::string& press, const std::string& release) {
+        if (XdoTool(press)) held.push_back(release);
+    }
     void Release(const std::string& release);
 
     std::string windowId;
@@ -61,12 +61,12 @@ struct WindowGeometry {
     int x = 0, y = 0, width = 0, height = 0;  // top-left corner in screen coordinates
 };
 
-// The vantor executable running in a working directory (by default its own, where its resources
-// are), its standard output and error kept in files.
+
+// The vantor executable running in a working directory, with SDL's video driver `videoDriver`, its
+// standard output and error kept in files.
 class RunningProgram {
 public:
-    RunningProgram(const std::string& executable, const std::string& workingDirectory = "",
-                   const std::string& videoDriver = "x11");
+    RunningProgram(const std::string& executable, const std::string& workingDirectory, const std::string& videoDriver = "x11");
     ~RunningProgram();  // kills a program still running (a failed test)
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
