@@ -47,13 +47,21 @@ protected:
     RenderInterface::Model3D box;
 };
 
+// A space the renderer does not know is reported once and drawn as a world line.
 TEST_F(DebugDrawing, WorldLinesAreHiddenBehindTheSceneOverlayLinesAreNot) {
     HorizontalLine(0.5f, -3, Green, DebugRenderSpace::World);
     HorizontalLine(-0.5f, -3, Magenta, DebugRenderSpace::Overlay);
     HorizontalLine(2.5f, 3, Math::Vector4::unit_x, DebugRenderSpace::World);  // the demo's colours have w = 0
+    ::testing::internal::CaptureStderr();
+    for (const float y : {-1.0f, -1.1f}) HorizontalLine(y, -3, Magenta, static_cast<DebugRenderSpace>(7));
+    const std::string message = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(message.find("7"), std::string::npos);
+    EXPECT_EQ(message.find('\n'), message.size() - 1) << message;
     const FrameImage frame = gl.RenderAndRead();
     EXPECT_FALSE(Shows(frame, Math::Vector3(0, 0.5f, -3), Green)) << "world line drawn through the box";
     EXPECT_TRUE(Shows(frame, Math::Vector3(0, -0.5f, -3), Magenta)) << "overlay line hidden by the box";
+    EXPECT_FALSE(Shows(frame, Math::Vector3(0, -1.0f, -3), Magenta)) << "unknown space not depth-tested";
+    EXPECT_TRUE(Shows(frame, Math::Vector3(-3.5f, -1.0f, -3), Magenta)) << "unknown space not drawn";
     EXPECT_TRUE(Shows(frame, Math::Vector3(-3.5f, 0.5f, -3), Green));
     EXPECT_TRUE(Shows(frame, Math::Vector3(-3.5f, -0.5f, -3), Magenta));
     EXPECT_TRUE(Shows(frame, Math::Vector3(0, 2.5f, 3), Red));
@@ -72,18 +80,6 @@ TEST_F(DebugDrawing, SpheresAreThreeCirclesAroundTheirCentre) {
     for (const auto& [x, y, drawn] : {std::tuple{1.41421f, 1.41421f, true}, {0.0f, 1.0f, true}, {-1.0f, 0.0f, true},
                                       {1.0f, 1.0f, false}, {-0.7f, -0.7f, false}})
         EXPECT_EQ(Shows(frame, Math::Vector3(x, y, 0), Green), drawn) << x << "," << y;
-}
-
-TEST_F(DebugDrawing, UnknownSpaceIsReportedOnceAndDrawnInTheWorld) {
-    ::testing::internal::CaptureStderr();
-    HorizontalLine(0.5f, -3, Green, static_cast<DebugRenderSpace>(7));
-    HorizontalLine(0.6f, -3, Green, static_cast<DebugRenderSpace>(7));
-    const std::string message = ::testing::internal::GetCapturedStderr();
-    const FrameImage frame = gl.RenderAndRead();
-    EXPECT_FALSE(Shows(frame, Math::Vector3(0, 0.5f, -3), Green)) << "not depth-tested";
-    EXPECT_TRUE(Shows(frame, Math::Vector3(-3.5f, 0.5f, -3), Green)) << "not drawn";
-    EXPECT_NE(message.find("7"), std::string::npos);
-    EXPECT_EQ(message.find('\n'), message.size() - 1) << message;
 }
 
 using LinesOnGround = SceneTest;

@@ -28,27 +28,32 @@ protected:
 };
 
 // A grey box under a red light shows red where glm projects it and nowhere else; the strength
-// scales the light, and without it a dim ambient term remains.
-TEST_F(Lighting, LitBoxAppearsWhereTheCameraProjectsIt) {
+// scales the light, and without it a dim ambient term remains. Seen from the (+x, +z) diagonal,
+// the face the light travels towards is the brighter one.
+TEST_F(Lighting, LitBoxAppearsWhereProjectedBrightestOnTheFaceTheLightTravelsTowards) {
     const Math::Vector3 front(3, 1, 1), mirrored(-3, -1, 1);
-    LookFrom(Math::Vector3(0, 0, 12), Math::Vector3(0, 0, -1));
+    RenderInterface::CameraView* straight = LookFrom(Math::Vector3(0, 0, 12), Math::Vector3(0, 0, -1));
     box.SetWorldMatrix(Math::Matrix4::TRS(Math::Vector3(3, 1, 0), Math::Quaternion::identity, Math::Vector3::one));
     light.SetLightDirection(Math::Vector3(0, 0, -1));
     light.SetColor(Math::Vector3(1, 0, 0));
     const FrameImage frame = gl.RenderAndRead();
-    EXPECT_GT(Around(frame, front, 2).r - Around(frame, front, 2).b, 60.0) << "box missing at its projected place";
-    EXPECT_LT(Around(frame, mirrored, 2).r - Around(frame, mirrored, 2).b, 0.0) << "drawn where nothing stands";
+    const TestSupport::Color lit = Around(frame, front, 2), elsewhere = Around(frame, mirrored, 2);
+    EXPECT_GT(lit.r - lit.b, 60.0) << "box missing at its projected place";
+    EXPECT_LT(elsewhere.r - elsewhere.b, 0.0) << "drawn where nothing stands";
     light.SetStrength(1.0f);
     const TestSupport::Color dim = Around(gl.RenderAndRead(), front, 2);
     gl->UnRegister(&light);
     const TestSupport::Color unlit = Around(gl.RenderAndRead(), front, 2);
-    EXPECT_GT(Around(frame, front, 2).r, dim.r + 15.0);
+    EXPECT_GT(lit.r, dim.r + 15.0);
     EXPECT_GT(dim.r, unlit.r + 20.0);
     EXPECT_GT(unlit.Luminance(), 5.0) << "ambient light should keep unlit faces from black";
-}
 
-TEST_F(Lighting, FaceTheLightTravelsTowardsIsBrighter) {
-    // From the (+x, +z) diagonal the +x face shows on the right half of the box, +z on the left.
+    gl->ReleaseView(straight);
+    gl->Register(&light);
+    light.SetColor(Math::Vector3::one);
+    light.SetStrength(3.0f);
+    box.SetWorldMatrix(Math::Matrix4::identity);
+    // From the diagonal the +x face shows on the right half of the box, +z on the left.
     const Math::Vector3 plusX(1, 0, 0), plusZ(0, 0, 1);
     LookFrom(Math::Vector3(6, 0, 6), Math::Vector3(-1, 0, -1));
     light.SetLightDirection(Math::Vector3(-7, 0, 0));  // travelling towards -x: onto the +x face
@@ -75,10 +80,8 @@ Assets::MeshData MakeSmoothTube(float radius, float halfHeight) {
             vertex.color = {170, 170, 170, 255};
             mesh.vertices.push_back(vertex);
         }
-        if (side < Sides) {
-            const auto first = static_cast<std::uint32_t>(2 * side);
-            for (std::uint32_t index : {0u, 2u, 3u, 0u, 3u, 1u}) mesh.indices.push_back(first + index);
-        }
+        for (std::uint32_t index : {0u, 2u, 3u, 0u, 3u, 1u})
+            if (side < Sides) mesh.indices.push_back(static_cast<std::uint32_t>(2 * side) + index);
     }
     return mesh;
 }
@@ -101,11 +104,9 @@ TEST_F(Lighting, GrazingLightLeavesNoShadowSpecksOnAConvexBody) {
         const Math::Vector2 to = Project(plain, Math::Vector3(40, -35, 40));
         const auto Level = [](TestSupport::Pixel p) { return p.r + p.g + p.b; };
         int specks = 0;
-        for (auto y = unsigned(from.y); y <= unsigned(to.y); ++y) {
-            for (auto x = unsigned(from.x); x <= unsigned(to.x); ++x) {
+        for (auto y = unsigned(from.y); y <= unsigned(to.y); ++y)
+            for (auto x = unsigned(from.x); x <= unsigned(to.x); ++x)
                 specks += Level(plain.At(x, y)) > Level(shadowed.At(x, y)) + 9;
-            }
-        }
         EXPECT_EQ(specks, 0) << "light travelling " << sideways << " sideways";
     }
 }
@@ -124,9 +125,8 @@ TEST_F(Lighting, CloseLayersSeenFromAfarKeepTheirOrder) {
     light.SetLightDirection(Math::Vector3(0, 0, -1));
     const FrameImage frame = gl.RenderAndRead();
     int red = 0;
-    for (unsigned y = 0; y < frame.height; ++y) {
+    for (unsigned y = 0; y < frame.height; ++y)
         for (unsigned x = 0; x < frame.width; ++x) red += frame.At(x, y).r > frame.At(x, y).g + 60;
-    }
     EXPECT_EQ(red, 0);
 }
 

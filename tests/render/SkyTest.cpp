@@ -27,13 +27,16 @@ protected:
         SceneTest::SetUp();
         Show(skyBox);
     }
+    void ShowCubeMap(const Assets::CubeMapData& cubeMap) {
+        RegisterFile("sky.dds", Assets::WriteCubeMapDds(cubeMap), "sky", &RenderInterface::Renderer::RegisterTexture);
+        skyBox.SetTextureName("sky");
+    }
 
     RenderInterface::SkyBox skyBox;
 };
 
 TEST_F(Sky, EachDirectionShowsItsFace) {
-    RegisterCubeMap("faces", MakeFaceColoredCubeMap(8, FaceColors));
-    skyBox.SetTextureName("faces");
+    ShowCubeMap(MakeFaceColoredCubeMap(8, FaceColors));
     const Math::Vector3 directions[6] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
     for (int face = 0; face < 6; ++face) {
         RenderInterface::CameraView* view = LookFrom(Math::Vector3::zero, directions[face]);
@@ -52,8 +55,7 @@ TEST_F(Sky, FacesAreUsedAsStoredFirstRowUp) {
         const Rgba color = first ? Rgba{255, 0, 0, 255} : Rgba{0, 0, 255, 255};
         std::copy(color.begin(), color.end(), cubeMap.faces[0].begin() + texel * 4);
     }
-    RegisterCubeMap("marked", cubeMap);
-    skyBox.SetTextureName("marked");
+    ShowCubeMap(cubeMap);
     LookFrom(Math::Vector3::zero, Math::Vector3(1, 0, 0), 1.45f);
     const TestSupport::FrameImage frame = gl.RenderAndRead();
     const Color top = frame.Average(70, 4, 20, 4), right = frame.Average(150, 50, 6, 20);
