@@ -1,9 +1,11 @@
 // The demo scene on the real renderer (offscreen window), seen through a recording renderer: the
-// objects Init shows and how they are set up, the tweak bar's selectors, and what Shutdown takes
-// away again. Which files it registers, and that each loads, the asset tests check.
+// objects Init shows and how they are set up, the tweak bar's selectors, what Shutdown takes away
+// again, and the inspector's gating of the character and its place beside the first panel. Which
+// files the scene registers, and that each loads, the asset tests check.
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <AntTweakBar.h>
@@ -15,25 +17,25 @@
 #include <gtest/gtest.h>
 
 #include "demo/AnimationDemo.h"
+#include "util/Input.h"
 
 namespace {
 
 class SceneTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(gl);
+        Util::Input::Initialize();
         recorder.emplace(*gl.Get());
         demo.Init(&*recorder, 1400.0f, 800.0f);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         demo.Shutdown();  // a second Shutdown touches nothing
         TwTerminate();
+        Util::Input::Shutdown();
     }
 
-    std::vector<RenderInterface::Renderable*> Objects(const char* operation) const
-    {
+    std::vector<RenderInterface::Renderable*> Objects(const char* operation) const {
         std::vector<RenderInterface::Renderable*> objects;
         for (const TestSupport::RecordedCall& call : recorder->Calls(operation)) objects.push_back(call.renderable);
         return objects;
@@ -47,8 +49,7 @@ protected:
 // Sky, floor and light are shown first, after the resources they name: the sky with the day cube
 // map, the floor cube stretched (checked with glm) so its top is the ground at y = 0, and the light
 // travelling along (0, -1, 1), where the day sky has its sun.
-TEST_F(SceneTest, InitShowsSkyFloorAndLightSetUpForTheScene)
-{
+TEST_F(SceneTest, InitShowsSkyFloorAndLightSetUpForTheScene) {
     const std::vector<RenderInterface::Renderable*> objects = Objects("Register");
     ASSERT_GE(objects.size(), 3u);
     EXPECT_TRUE(objects[0] == demo.skyBox && objects[1] == demo.floorModel && objects[2] == demo.light);
@@ -65,8 +66,7 @@ TEST_F(SceneTest, InitShowsSkyFloorAndLightSetUpForTheScene)
 // "Tovrin_Stage1" holds its five entries, all writable (the inspector adds none): the clip and
 // weapon selectors first, "Walk" and "Sword" selected; each of their 15 and 4 labels names a clip
 // or model the scene registered, for the character plays them.
-TEST_F(SceneTest, BarListsTheSelectorsWithWalkAndSwordSelected)
-{
+TEST_F(SceneTest, BarListsTheSelectorsWithWalkAndSwordSelected) {
     TwBar* bar = TwGetBarByName("Tovrin_Stage1");
     ASSERT_NE(bar, nullptr);
     const std::vector<TwVarInfo> entries = TwGetBarVars(bar);
@@ -76,29 +76,26 @@ TEST_F(SceneTest, BarListsTheSelectorsWithWalkAndSwordSelected)
         EXPECT_FALSE(entry.readOnly) << entry.name;
     }
     ASSERT_EQ(names, (std::vector<std::string>{"AnimationClips", "WeaponTypes", "DeltaTime", "Speed", "Speed_Walk_Start"}));
-    const struct {
-        const char *name, *selected, *registration;
-        int count;
-    } selectors[] = {{"AnimationClips", "Walk", "RegisterAnimation", 15}, {"WeaponTypes", "Sword", "RegisterModel", 4}};
+    const std::tuple<const char*, const char*, int> selectors[] = {{"Walk", "RegisterAnimation", 15},
+                                                                   {"Sword", "RegisterModel", 4}};
     for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(entries[i].name, selectors[i].name);
+        const auto& [selected, registration, count] = selectors[i];
         const char* label = TwGetEnumLabel(entries[i].type, *static_cast<const int*>(entries[i].var));
-        EXPECT_STREQ(label ? label : "", selectors[i].selected);
-        std::vector<std::string> names;
-        for (const TestSupport::RecordedCall& call : recorder->Calls(selectors[i].registration)) names.push_back(call.text[1]);
-        for (int value = 0; value < selectors[i].count; ++value) {
+        EXPECT_STREQ(label ? label : "", selected);
+        std::vector<std::string> registered;
+        for (const TestSupport::RecordedCall& call : recorder->Calls(registration)) registered.push_back(call.text[1]);
+        for (int value = 0; value < count; ++value) {
             const char* name = TwGetEnumLabel(entries[i].type, value);
-            ASSERT_NE(name, nullptr) << selectors[i].name << " " << value;
-            EXPECT_EQ(std::count(names.begin(), names.end(), name), 1) << name;
+            ASSERT_NE(name, nullptr) << entries[i].name << " " << value;
+            EXPECT_EQ(std::count(registered.begin(), registered.end(), name), 1) << name;
         }
-        EXPECT_EQ(TwGetEnumLabel(entries[i].type, selectors[i].count), nullptr);
+        EXPECT_EQ(TwGetEnumLabel(entries[i].type, count), nullptr);
     }
 }
 
 // Shutdown unregisters every object the demo registered (light, sky, floor first), releases its
 // view and deletes the bar.
-TEST_F(SceneTest, ShutdownUnregistersEverythingAndReleasesTheView)
-{
+TEST_F(SceneTest, ShutdownUnregistersEverythingAndReleasesTheView) {
     std::vector<RenderInterface::Renderable*> registered = Objects("Register");
     const std::vector<RenderInterface::Renderable*> sceneOrder = {demo.light, demo.skyBox, demo.floorModel};
     RenderInterface::CameraView* view = demo.camera.view;
@@ -115,6 +112,57 @@ TEST_F(SceneTest, ShutdownUnregistersEverythingAndReleasesTheView)
     ASSERT_EQ(released.size(), 1u);
     EXPECT_EQ(released[0].view, view);
     EXPECT_EQ(TwGetBarByName("Tovrin_Stage1"), nullptr);
+}
+
+using InspectorTest = SceneTest;
+
+// The inspector only chooses on which refreshes the character takes its frame (paused: none; a
+// step: exactly one; slow motion: every n-th), never what a frame does: after every refresh the
+// character matches a second one, on a bar of its own, updated whenever a frame is due.
+TEST_F(InspectorTest, PauseStepAndSlowMotionOnlyChooseWhichRefreshesTakeAFrame) {
+    PathCharacter reference;
+    reference.Init(gl.Get(), TwNewBar("Reference"));
+    const auto Refresh = [&](bool due) {
+        Util::Input::Update();
+        demo.Update();
+        if (due) reference.Update();
+        const PathCharacter& shown = demo.character;
+        EXPECT_TRUE(shown.distance == reference.distance && shown.segment == reference.segment &&
+                    shown.position == reference.position);
+        for (int state : {PathCharacter::RunState, PathCharacter::WalkState})
+            EXPECT_EQ(shown.animationStates[state]->GetTime(), reference.animationStates[state]->GetTime());
+    };
+    for (int i = 0; i < 10; ++i) Refresh(true);
+    ASSERT_FALSE(demo.character.boneTransforms.empty()) << "no warrior: run in the build directory";
+    FrameGate& gate = demo.inspector.gate;
+    gate.paused = true;
+    for (int i = 0; i < 5; ++i) Refresh(false);
+    gate.RequestStep();
+    Refresh(true);
+    Refresh(false);
+    gate.paused = false;
+    gate.slowMotion = true;
+    gate.slowEvery = 3;
+    for (int i = 1; i <= 9; ++i) Refresh(i % 3 == 0);
+    reference.Shutdown();
+}
+
+// Whatever the window's size and whether the inspector is folded, it never covers the first panel.
+TEST_F(InspectorTest, InspectorNeverCoversTheFirstPanel) {
+    TwBar* first = TwGetBarByName("Tovrin_Stage1");
+    TwBar* inspector = TwGetBarByName("Inspector");
+    ASSERT_TRUE(first && inspector);
+    // Width, height, folded: the first draw measures each panel, the second places it.
+    const int sizes[][3] = {{1400, 800, 1}, {700, 400, 1}, {1400, 800, 0}, {900, 700, 0}, {700, 900, 0}, {320, 200, 0}};
+    for (const auto& size : sizes) {
+        TwWindowSize(size[0], size[1]);
+        TwSetParam(inspector, nullptr, "iconified", TW_PARAM_INT32, 1, &size[2]);
+        TwDraw();
+        TwDraw();
+        const TwRect a = TwGetBarRect(first), b = TwGetBarRect(inspector);
+        EXPECT_TRUE(a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y || b.y + b.height <= a.y)
+            << size[0] << " x " << size[1];
+    }
 }
 
 }  // namespace
