@@ -20,8 +20,7 @@
 namespace {
 
 namespace Input = Util::Input;
-constexpr int Width = 1400;
-constexpr int Height = 800;
+constexpr int Width = 1400, Height = 800;
 constexpr double StartPitch = 0.0078625;
 const glm::dvec3 StartPosition(-12.0, 120.0, 595.0);
 const glm::dvec3 StartRight(1.0, 0.0, 0.0);
@@ -37,28 +36,20 @@ void ExpectNear(const Math::Vector3& actual, const glm::dvec3& expected, double 
         << actual.x << ", " << actual.y << ", " << actual.z;
 }
 
-TestSupport::OffscreenRenderer* screen = nullptr;
+const auto Pump = [](auto done) { return TestSupport::PumpUntil(Input::Update, done); };
 
-class CameraWindow : public ::testing::Environment {
-public:
-    void SetUp() override {
-        screen = new TestSupport::OffscreenRenderer(Width, Height, {}, true);
-        Input::Initialize();
-    }
-    void TearDown() override {
-        Input::Shutdown();
-        delete screen;
-    }
-};
-::testing::Environment* const cameraWindow = ::testing::AddGlobalTestEnvironment(new CameraWindow);
-
-template <typename Condition>
-bool Pump(Condition condition) {
-    return TestSupport::PumpUntil(Input::Update, condition);
-}
+TestSupport::OffscreenRenderer* screen = nullptr;  // one shown window for every test
 
 class CameraTest : public ::testing::Test {
 protected:
+    static void SetUpTestSuite() {
+        screen = new TestSupport::OffscreenRenderer(Width, Height, {}, true);
+        Input::Initialize();
+    }
+    static void TearDownTestSuite() {
+        Input::Shutdown();
+        delete screen;
+    }
     void SetUp() override {
         ASSERT_NE(screen->Get(), nullptr);
         user.emplace(TestSupport::X11WindowId(screen->Window()));

@@ -1,14 +1,16 @@
 // The renderer's set-up, its frame and its files. Creating it gives a current OpenGL 3.3 core
 // context on the window it is given, sized from the config, or a clean refusal (null and a
 // message). The frame's size follows ResizeRenderTargets while the picture keeps its proportions
-// (the aspect comes from the current target, not the size the view was made for); ReadFrame returns
-// it top row first; what is drawn after Render (the tweak panel) stays in it through Present.
-// Good asset files load silently, read with either path separator; a missing file, contents of the
-// wrong kind or a missing name are refused with the path as opened on stderr, once.
+// (the aspect comes from the current target, not the size the view was made for).
+// Asset files are read with either path separator; a missing file, contents of the
+// wrong kind or a missing name are refused with the path as opened on stderr, once. Presents are
+// held to 60 a second whatever the display refreshes at, without drifting when sleeps overshoot or
+// rushing after a slow frame.
 #include <algorithm>
 
 #include <epoxy/gl.h>
 
+#include "FramePacer.h"
 #include "SceneFixture.h"
 
 namespace RenderTest {
@@ -68,28 +70,9 @@ TEST_F(Frame, ResizeKeepsTheSquareSquareAndTheFieldOfView) {
     }
 }
 
-TEST_F(Frame, ReadBackIsTopRowFirstAndKeepsWhatWasDrawnAfterRender) {
-    gl->Render();
-    glEnable(GL_SCISSOR_TEST);
-    glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
-    // OpenGL's window coordinates start at the bottom: the bottom ten rows, then the top-left
-    // corner (like the tweak panel).
-    for (const auto& [x, y, w, h] : {std::array{0, 0, 160, 10}, {0, 110, 10, 10}}) {
-        glScissor(x, y, w, h);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
-    glDisable(GL_SCISSOR_TEST);
-    gl->Present();
-    const TestSupport::FrameImage frame = gl.Read();
-    EXPECT_TRUE(IsRed(frame.At(80, 115)));
-    EXPECT_FALSE(IsRed(frame.At(80, 109)));
-    EXPECT_TRUE(IsRed(frame.At(5, 5)));
-    EXPECT_FALSE(IsRed(frame.At(80, 60)));
-}
-
 using Resources = SceneTest;
 
-TEST_F(Resources, GoodFilesLoadSilentlyRefusalsAreReportedOnceWithTheirPath) {
+TEST_F(Resources, EitherSeparatorReadsRefusalsAreReportedOnceWithTheirPath) {
     // The result of a registration and how often `path`, as opened, appears in what it printed
     // (for an empty path: how much it printed).
     const auto Register = [this](auto registration, const std::string& path, const char* name = "thing") {
@@ -100,15 +83,12 @@ TEST_F(Resources, GoodFilesLoadSilentlyRefusalsAreReportedOnceWithTheirPath) {
         for (std::size_t at = printed.find(opened); at != std::string::npos; at = printed.find(opened, at + 1)) ++count;
         return std::make_pair(result, path.empty() ? printed.size() : count);
     };
-    std::string mesh = WriteTestFile("box.mesh", Assets::WriteMesh(MakeBox(Math::Vector3(1, 1, 1), {1, 2, 3, 255})));
+    // A good file read with Windows separators (the other kinds, and loading silently, the
+    // fixture's registrations check).
+    const std::string mesh = WriteTestFile("box.mesh", Assets::WriteMesh(MakeBox(Math::Vector3(1, 1, 1), {})));
     std::string windowsMesh = mesh;
     std::replace(windowsMesh.begin(), windowsMesh.end(), '/', '\\');
-    const std::string sky = WriteTestFile("sky.dds", Assets::WriteCubeMapDds(MakeFaceColoredCubeMap(4, {})));
-    const std::string skeleton = WriteTestFile("one.ske", Assets::WriteSkeleton(MakeFlatSkeleton(1)));
-    const std::pair loaded{ResourceResult::Loaded, std::size_t{0}};
-    EXPECT_EQ(Register(&Renderer::RegisterModel, windowsMesh), loaded);
-    EXPECT_EQ(Register(&Renderer::RegisterTexture, sky), loaded);
-    EXPECT_EQ(Register(&Renderer::RegisterSkeleton, skeleton), loaded);
+    EXPECT_EQ(Register(&Renderer::RegisterModel, windowsMesh), std::make_pair(ResourceResult::Loaded, std::size_t{0}));
 
     const std::string absent = mesh.substr(0, mesh.rfind('/')) + "\\absent.mesh";
     for (auto registration : {&Renderer::RegisterModel, &Renderer::RegisterTexture, &Renderer::RegisterSkeleton,
@@ -120,6 +100,56 @@ TEST_F(Resources, GoodFilesLoadSilentlyRefusalsAreReportedOnceWithTheirPath) {
     EXPECT_EQ(Register(&Renderer::RegisterModel, "").first, ResourceResult::BadName);
     EXPECT_EQ(Register(&Renderer::RegisterModel, mesh, "").first, ResourceResult::BadName);
     EXPECT_EQ(gl->RegisterModel(nullptr, nullptr), ResourceResult::BadName);
+}
+
+using RenderInterface::FramePacer;
+using std::chrono::microseconds;
+using std::chrono::milliseconds;
+using std::chrono::nanoseconds;
+
+const FramePacer::Clock::time_point start{std::chrono::seconds(1000)};
+
+TEST(FramePacer, WaitsOutThePeriodWithoutDriftOrCatchingUp) {
+    FramePacer pacer;
+    const FramePacer::Clock::duration period = pacer.Period();
+    EXPECT_EQ(std::chrono::duration_cast<microseconds>(period).count(), 16666);
+    EXPECT_EQ(pacer.DelayAt(start).count(), 0);
+    pacer.Presented(start);
+    EXPECT_EQ(pacer.DelayAt(start + milliseconds(5)), period - milliseconds(5));
+    // Each sleep ends 300 us late; the slots stay on the period's grid.
+    for (int frame = 1; frame <= 100; ++frame) pacer.Presented(start + frame * period + microseconds(300));
+    EXPECT_EQ(pacer.DelayAt(start + 100 * period + milliseconds(5)), period - milliseconds(5));
+    // Three and a half periods late: a fresh period starts then.
+    const FramePacer::Clock::time_point late = start + 104 * period + period / 2;
+    pacer.Presented(late);
+    EXPECT_EQ(pacer.DelayAt(late + milliseconds(5)), period - milliseconds(5));
+}
+
+// A display refreshing at `hz` (0: none, the swap returns at once) and frames of 4 ms of work:
+// each frame sleeps as the pacer asks and is then shown at the next vertical blank. Counts the
+// frames shown in the second after a first second of settling.
+int FramesShownInOneSecond(int hz) {
+    FramePacer pacer;
+    FramePacer::Clock::time_point now = start;
+    int shown = 0;
+    while (now < start + std::chrono::seconds(2)) {
+        now += pacer.DelayAt(now);
+        pacer.Presented(now);
+        if (hz > 0) {
+            const nanoseconds refresh(1'000'000'000 / hz);
+            const auto blanks = (now - start + refresh - nanoseconds(1)) / refresh;
+            now = start + blanks * refresh;
+        }
+        shown += now >= start + std::chrono::seconds(1) ? 1 : 0;
+        now += milliseconds(4);
+    }
+    return shown;
+}
+
+TEST(FramePacer, SixtyFramesASecondAtEveryRefreshRate) {
+    for (const int hz : {0, 60, 75, 120, 144, 240}) {
+        EXPECT_NEAR(FramesShownInOneSecond(hz), 60, 1) << "display at " << hz << " Hz";
+    }
 }
 
 }  // namespace

@@ -48,24 +48,6 @@ inline Assets::MeshData MakeBox(const Math::Vector3& halfExtents, Rgba color) {
     return mesh;
 }
 
-// Every face one colour, faces in the order +x, -x, +y, -y, +z, -z.
-inline Assets::CubeMapData MakeFaceColoredCubeMap(std::uint32_t size, const std::array<Rgba, 6>& faceColors) {
-    Assets::CubeMapData cubeMap;
-    cubeMap.size = size;
-    for (std::size_t face = 0; face < 6; ++face)
-        for (std::uint32_t texel = 0; texel < size * size; ++texel)
-            cubeMap.faces[face].insert(cubeMap.faces[face].end(), faceColors[face].begin(), faceColors[face].end());
-    return cubeMap;
-}
-
-// `count` root bones in bind pose at the origin.
-inline Assets::SkeletonData MakeFlatSkeleton(std::size_t count) {
-    Assets::SkeletonData skeleton;
-    skeleton.bones.resize(count);
-    for (std::size_t i = 0; i < count; ++i) skeleton.bones[i].name = "bone" + std::to_string(i);
-    return skeleton;
-}
-
 // Writes bytes to `name` in a fresh directory of this test's own and returns the path.
 inline std::string WriteTestFile(const std::string& name, const Assets::Bytes& bytes) {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -90,12 +72,15 @@ protected:
         shown.push_back(&object);
     }
 
-    // Writes the resource to a file and registers it under `name`; fails the test if it is refused.
+    // Writes the resource to a file and registers it under `name`; fails the test unless it loads
+    // silently.
     using Registration = RenderInterface::ResourceResult (RenderInterface::Renderer::*)(const char*, const char*);
     void RegisterFile(const std::string& file, const Assets::Bytes& bytes, const std::string& name,
                       Registration registration) {
         const std::string path = WriteTestFile(file, bytes);
-        ASSERT_EQ((gl.Get()->*registration)(path.c_str(), name.c_str()), RenderInterface::ResourceResult::Loaded);
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ((gl.Get()->*registration)(path.c_str(), name.c_str()), RenderInterface::ResourceResult::Loaded);
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << path;
     }
     void RegisterMesh(const std::string& name, const Assets::MeshData& mesh) {
         RegisterFile(name + ".mesh", Assets::WriteMesh(mesh), name, &RenderInterface::Renderer::RegisterModel);

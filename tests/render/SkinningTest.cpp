@@ -30,8 +30,11 @@ protected:
         AddBox(column, Math::Vector3(0, -1, 0), Math::Vector3::one, {230, 20, 20, 255}, 0);
         AddBox(column, Math::Vector3(0, 1, 0), Math::Vector3::one, {20, 230, 20, 255}, 1);
         RegisterMesh("column", column);
-        RegisterFile("two.ske", Assets::WriteSkeleton(MakeFlatSkeleton(2)), "two bones",
-                     &RenderInterface::Renderer::RegisterSkeleton);
+        Assets::SkeletonData skeleton;  // two root bones in bind pose at the origin
+        skeleton.bones.resize(2);
+        skeleton.bones[0].name = "lower";
+        skeleton.bones[1].name = "upper";
+        RegisterFile("two.ske", Assets::WriteSkeleton(skeleton), "two bones", &RenderInterface::Renderer::RegisterSkeleton);
         model.SetModelName("column");
         model.SetSkeleton("two bones");
     }

@@ -1,6 +1,8 @@
 // Models are drawn where the camera projects them, lit by the directional light from the side its
 // (unnormalised) direction travels towards, with colour and strength scaling it and a dim ambient
-// term where it does not reach.
+// term where it does not reach. The sky box shows the cube map named by its texture name, looked
+// up by world direction with each face as stored (first stored row at the top of a side face);
+// without a usable cube map the frame still shows a sky.
 #include <cmath>
 
 #include <RenderInterface/RenderStatistics.h>
@@ -128,6 +130,79 @@ TEST_F(Lighting, CloseLayersSeenFromAfarKeepTheirOrder) {
     for (unsigned y = 0; y < frame.height; ++y)
         for (unsigned x = 0; x < frame.width; ++x) red += frame.At(x, y).r > frame.At(x, y).g + 60;
     EXPECT_EQ(red, 0);
+}
+
+using TestSupport::Color;
+
+// Face i of +x, -x, +y, -y, +z, -z has colour i + 1 with red, green and blue as its three bits:
+// red, green, yellow, blue, magenta, cyan.
+Rgba FaceColor(int face) {
+    const auto On = [face](int bit) { return std::uint8_t((face + 1) & bit ? 255 : 0); };
+    return {On(1), On(2), On(4), 255};
+}
+int FaceOf(const Color& c) { return (c.r > 128) + 2 * (c.g > 128) + 4 * (c.b > 128) - 1; }
+
+Assets::CubeMapData FaceColoredCubeMap(std::uint32_t size) {
+    Assets::CubeMapData cubeMap;
+    cubeMap.size = size;
+    for (int face = 0; face < 6; ++face)
+        for (std::uint32_t texel = 0; texel < size * size; ++texel)
+            for (std::uint8_t channel : FaceColor(face)) cubeMap.faces[std::size_t(face)].push_back(channel);
+    return cubeMap;
+}
+
+class Sky : public SceneTest {
+protected:
+    void SetUp() override {
+        SceneTest::SetUp();
+        Show(skyBox);
+    }
+    void ShowCubeMap(const Assets::CubeMapData& cubeMap) {
+        RegisterFile("sky.dds", Assets::WriteCubeMapDds(cubeMap), "sky", &RenderInterface::Renderer::RegisterTexture);
+        skyBox.SetTextureName("sky");
+    }
+
+    RenderInterface::SkyBox skyBox;
+};
+
+TEST_F(Sky, EachDirectionShowsItsFace) {
+    ShowCubeMap(FaceColoredCubeMap(8));
+    const Math::Vector3 directions[6] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
+    for (int face = 0; face < 6; ++face) {
+        RenderInterface::CameraView* view = LookFrom(Math::Vector3::zero, directions[face]);
+        view->GetCamera().SetUp(face == 2 || face == 3 ? Math::Vector3::unit_z : Math::Vector3::unit_y);
+        EXPECT_EQ(FaceOf(gl.RenderAndRead().Average(76, 56, 8, 8)), face);
+        gl->ReleaseView(view);
+    }
+}
+
+TEST_F(Sky, FacesAreUsedAsStoredFirstRowUp) {
+    // By OpenGL's cube-map table the first rows of +x are its +y edge and its first columns its +z
+    // edge; mark them red on a blue face. Looking along +x with +y up, +z is to the right.
+    Assets::CubeMapData cubeMap = FaceColoredCubeMap(16);
+    for (std::uint32_t texel = 0; texel < 16 * 16; ++texel) {
+        const bool first = texel / 16 < 4 || texel % 16 < 4;
+        const Rgba color = first ? Rgba{255, 0, 0, 255} : Rgba{0, 0, 255, 255};
+        std::copy(color.begin(), color.end(), cubeMap.faces[0].begin() + texel * 4);
+    }
+    ShowCubeMap(cubeMap);
+    LookFrom(Math::Vector3::zero, Math::Vector3(1, 0, 0), 1.45f);
+    const TestSupport::FrameImage frame = gl.RenderAndRead();
+    const Color top = frame.Average(70, 4, 20, 4), right = frame.Average(150, 50, 6, 20);
+    const Color middle = frame.Average(70, 50, 20, 20), left = frame.Average(4, 50, 6, 20);
+    EXPECT_GT(top.r, top.b) << "first rows not at the top";
+    EXPECT_GT(right.r, right.b) << "first columns not towards +z";
+    EXPECT_GT(middle.b, middle.r);
+    EXPECT_GT(left.b, left.r);
+}
+
+TEST_F(Sky, UnknownTextureFallsBackToAGradientSky) {
+    skyBox.SetTextureName("never registered");
+    LookFrom(Math::Vector3::zero, Math::Vector3(0, 0, -1));
+    const TestSupport::FrameImage frame = gl.RenderAndRead();
+    const Color high = frame.Average(0, 0, 160, 10), low = frame.Average(0, 110, 160, 10);
+    EXPECT_GT(high.b, high.r + 30.0) << "the sky overhead should be blue";
+    EXPECT_GT(high.b - high.r, low.b - low.r) << "below the horizon should be less blue than the sky";
 }
 
 }  // namespace
