@@ -101,32 +101,31 @@ private:
     const TwBar* bar;
 };
 
-// A window and a current GL context; the library is started unless a test asks otherwise.
+// The library started on a window's current OpenGL core context.
 class LibraryTest : public ::testing::Test {
 protected:
-    explicit LibraryTest(bool start = true) : start(start) {}
     void SetUp() override {
         ASSERT_TRUE(gl);
-        if (!start) return;
         ASSERT_EQ(TwInit(TW_OPENGL_CORE, gl->GetDevice()), 1) << TwGetLastError();
         ASSERT_EQ(TwWindowSize(Width, Height), 1);
     }
     void TearDown() override { TwTerminate(); }
 
-    bool start;
     TestSupport::OffscreenRenderer gl{Width, Height};
-};
-
-// The library works only between TwInit and TwTerminate, on the current OpenGL core context;
-// TwTerminate forgets everything and the library can be started again. Events of any kind may
-// arrive through the demo's event watch at any time without harm.
-struct Lifecycle : LibraryTest {
-    Lifecycle() : LibraryTest(false) {}
 };
 
 int SDLCALL ForwardToTweakBar(void*, SDL_Event* event) { return TwEventSDL(event, 2, 0), 0; }
 
+// The library works only between TwInit and TwTerminate, on the current OpenGL core context;
+// TwTerminate forgets everything and the library can be started again. Events of any kind may
+// arrive through the demo's event watch at any time without harm.
+struct Lifecycle : ::testing::Test {
+    void TearDown() override { TwTerminate(); }
+    TestSupport::OffscreenRenderer gl{Width, Height};
+};
+
 TEST_F(Lifecycle, CallsOutsideInitFailTerminateForgetsEverythingAnyEventIsHarmless) {
+    ASSERT_TRUE(gl);
     SDL_Event quit{SDL_QUIT};
     EXPECT_EQ(TwEventSDL(&quit, 2, 0), 0);
     EXPECT_EQ(TwNewBar("Early"), nullptr);
@@ -211,31 +210,16 @@ TEST_F(DefinitionString, WellFormedGivesExactlyTheLimitsSpelledOutMalformedIsRef
 
 using Panel = LibraryTest;
 
-// One row per entry, top to bottom in the order added, evenly spaced without overlapping, the
-// values in one column inside the panel (whatever sizes the UI's font gives them). Working them
-// writes straight into the bound variables: a drop-down the chosen row's value, floats moved by
-// their step or typed, always within their min and max.
-TEST_F(Panel, EntriesInRowsInTheOrderAddedWriteTheirVariablesWithinLimits) {
+// Working the entries writes straight into the bound variables and nothing else: a drop-down the
+// chosen row's value (all fifteen clips listed without scrolling), floats moved by their step or
+// typed, always within their min and max. (Where the rows lie, and choosing and typing in the
+// running demo, the end-to-end panel tests check: they find each entry by its line of text.)
+TEST_F(Panel, WorkingTheEntriesWritesTheirVariablesWithinLimits) {
     DemoBar demo;
     PanelDriver driver(gl.Window(), demo.bar);
-    const TwRect panel = TwGetBarRect(demo.bar);
-    const char* rows[] = {"AnimationClips", "WeaponTypes", "DeltaTime", "Speed", "Speed_Walk_Start"};
-    const TwRect first = ValueRect(demo.bar, rows[0]), second = ValueRect(demo.bar, rows[1]);
-    const float pitch = second.y - first.y;
-    EXPECT_GE(pitch, first.height);
-    for (int row = 0; row < 5; ++row) {
-        const TwRect value = ValueRect(demo.bar, rows[row]);
-        EXPECT_EQ(value.x, first.x) << rows[row];
-        EXPECT_EQ(value.y, first.y + pitch * float(row)) << rows[row];
-        EXPECT_TRUE(value.x > panel.x + 50 && value.x + value.width <= panel.x + panel.width &&
-                    value.y + value.height <= panel.y + panel.height) << rows[row];
-    }
-
-    driver.Choose("WeaponTypes", 3);
-    EXPECT_EQ(demo.weaponIndex, 3);
-    EXPECT_EQ(demo.clipIndex, 5);
-    driver.Choose("AnimationClips", 14);  // all fifteen listed without scrolling
+    driver.Choose("AnimationClips", 14);
     EXPECT_EQ(demo.clipIndex, 14);
+    EXPECT_EQ(demo.weaponIndex, 0);
     driver.Step("Speed", true);
     EXPECT_EQ(demo.speed, 1.5f);
     for (int i = 0; i < 4; ++i) driver.Step("Speed", false);

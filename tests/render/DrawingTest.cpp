@@ -1,0 +1,391 @@
+// What the renderer draws of a scene, read back and checked at the places glm projects to.
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include <RenderInterface/RenderStatistics.h>
+
+#include "SceneFixture.h"
+
+namespace RenderTest {
+namespace {
+
+using RenderInterface::DebugRenderSpace;
+using TestSupport::Color;
+using TestSupport::FrameImage;
+
+// Models are drawn where the camera projects them, lit by the directional light from the side its
+// (unnormalised) direction travels towards, with colour and strength scaling it and a dim ambient
+// term where it does not reach.
+class Lighting : public SceneTest {
+protected:
+    void SetUp() override {
+        SceneTest::SetUp();
+        RegisterMesh("box", MakeBox(Math::Vector3(1, 1, 1), Rgba{170, 170, 170, 255}));
+        box.SetModelName("box");
+        Show(box);
+        Show(light);
+        light.SetStrength(3.0f);
+    }
+
+    RenderInterface::Model3D box;
+    RenderInterface::DirectionalLight light;
+};
+
+// A grey box under a red light shows red where glm projects it and nowhere else; the strength
+// scales the light, and without it a dim ambient term remains. Seen from the (+x, +z) diagonal,
+// the face the light travels towards is the brighter one.
+TEST_F(Lighting, LitBoxAppearsWhereProjectedBrightestOnTheFaceTheLightTravelsTowards) {
+    const Math::Vector3 front(3, 1, 1), mirrored(-3, -1, 1);
+    RenderInterface::CameraView* straight = LookFrom(Math::Vector3(0, 0, 12), Math::Vector3(0, 0, -1));
+    box.SetWorldMatrix(Math::Matrix4::TRS(Math::Vector3(3, 1, 0), Math::Quaternion::identity, Math::Vector3::one));
+    light.SetLightDirection(Math::Vector3(0, 0, -1));
+    light.SetColor(Math::Vector3(1, 0, 0));
+    const FrameImage frame = gl.RenderAndRead();
+    const TestSupport::Color lit = Around(frame, front, 2), elsewhere = Around(frame, mirrored, 2);
+    EXPECT_GT(lit.r - lit.b, 60.0) << "box missing at its projected place";
+    EXPECT_LT(elsewhere.r - elsewhere.b, 0.0) << "drawn where nothing stands";
+    light.SetStrength(1.0f);
+    const TestSupport::Color dim = Around(gl.RenderAndRead(), front, 2);
+    gl->UnRegister(&light);
+    const TestSupport::Color unlit = Around(gl.RenderAndRead(), front, 2);
+    EXPECT_GT(lit.r, dim.r + 15.0);
+    EXPECT_GT(dim.r, unlit.r + 20.0);
+    EXPECT_GT(unlit.Luminance(), 5.0) << "ambient light should keep unlit faces from black";
+
+    gl->ReleaseView(straight);
+    gl->Register(&light);
+    light.SetColor(Math::Vector3::one);
+    light.SetStrength(3.0f);
+    box.SetWorldMatrix(Math::Matrix4::identity);
+    // From the diagonal the +x face shows on the right half of the box, +z on the left.
+    const Math::Vector3 plusX(1, 0, 0), plusZ(0, 0, 1);
+    LookFrom(Math::Vector3(6, 0, 6), Math::Vector3(-1, 0, -1));
+    light.SetLightDirection(Math::Vector3(-7, 0, 0));  // travelling towards -x: onto the +x face
+    const FrameImage ontoX = gl.RenderAndRead();
+    light.SetLightDirection(Math::Vector3(0, 0, -1));
+    const FrameImage ontoZ = gl.RenderAndRead();
+    EXPECT_GT(Around(ontoX, plusX, 2).Luminance(), Around(ontoX, plusZ, 2).Luminance() + 40);
+    EXPECT_GT(Around(ontoZ, plusZ, 2).Luminance(), Around(ontoZ, plusX, 2).Luminance() + 40);
+}
+
+// An open eight-sided tube around the y axis with smooth normals (each vertex's points straight
+// out from the axis), as a low-polygon limb is shaded: past the faces' own terminator the
+// normals still lean towards a grazing light.
+Assets::MeshData MakeSmoothTube(float radius, float halfHeight) {
+    Assets::MeshData mesh;
+    constexpr int Sides = 8;
+    for (int side = 0; side <= Sides; ++side) {
+        const float angle = 6.2831853f * static_cast<float>(side) / Sides;
+        const Math::Vector3 out(std::sin(angle), 0.0f, std::cos(angle));
+        for (const float y : {-halfHeight, halfHeight}) {
+            Assets::MeshVertex vertex;
+            vertex.position = out * radius + Math::Vector3(0.0f, y, 0.0f);
+            vertex.normal = out;
+            vertex.color = {170, 170, 170, 255};
+            mesh.vertices.push_back(vertex);
+        }
+        for (std::uint32_t index : {0u, 2u, 3u, 0u, 3u, 1u})
+            if (side < Sides) mesh.indices.push_back(static_cast<std::uint32_t>(2 * side) + index);
+    }
+    return mesh;
+}
+
+// A convex body cannot shade its own lit side, however closely the light grazes it (as it grazes
+// the legs of a walking figure): shadows on and off give the same picture of it, without specks.
+TEST_F(Lighting, GrazingLightLeavesNoShadowSpecksOnAConvexBody) {
+    RenderInterface::RenderSettings& settings = *RenderInterface::GetRenderSettings(*gl.Get());
+    RegisterMesh("tube", MakeSmoothTube(40.0f, 40.0f));
+    box.SetModelName("tube");
+    box.SetWorldMatrix(Math::Matrix4::identity);
+    LookFrom(Math::Vector3(0, 0, 150), Math::Vector3(0, 0, -1));
+    for (const float sideways : {0.0f, 0.5f, 1.0f, 2.0f}) {
+        light.SetLightDirection(Math::Vector3(-sideways, -0.4f, -1.0f));
+        settings.shadowsEnabled = 1;
+        const FrameImage shadowed = gl.RenderAndRead();
+        settings.shadowsEnabled = 0;
+        const FrameImage plain = gl.RenderAndRead();
+        const Math::Vector2 from = Project(plain, Math::Vector3(-40, 35, 40));
+        const Math::Vector2 to = Project(plain, Math::Vector3(40, -35, 40));
+        const auto Level = [](TestSupport::Pixel p) { return p.r + p.g + p.b; };
+        int specks = 0;
+        for (auto y = unsigned(from.y); y <= unsigned(to.y); ++y)
+            for (auto x = unsigned(from.x); x <= unsigned(to.x); ++x)
+                specks += Level(plain.At(x, y)) > Level(shadowed.At(x, y)) + 9;
+        EXPECT_EQ(specks, 0) << "light travelling " << sideways << " sideways";
+    }
+}
+
+// Two surfaces a tenth of a unit apart, seen from across the scene with a 0.1 near plane, keep
+// their order at every pixel: the nearer hides the farther without specks of it showing through.
+TEST_F(Lighting, CloseLayersSeenFromAfarKeepTheirOrder) {
+    RegisterMesh("red", MakeBox(Math::Vector3(1, 1, 1), Rgba{200, 0, 0, 255}));
+    RenderInterface::Model3D under;
+    under.SetModelName("red");
+    Show(under);
+    const Math::Vector3 layer(60, 60, 1);
+    box.SetWorldMatrix(Math::Matrix4::TRS(Math::Vector3::zero, Math::Quaternion::identity, layer));
+    under.SetWorldMatrix(Math::Matrix4::TRS(Math::Vector3(0, 0, -0.1f), Math::Quaternion::identity, layer));
+    LookFrom(Math::Vector3(0, 0, 700), Math::Vector3(0, 0, -1), 0.1f);
+    light.SetLightDirection(Math::Vector3(0, 0, -1));
+    const FrameImage frame = gl.RenderAndRead();
+    int red = 0;
+    for (unsigned y = 0; y < frame.height; ++y)
+        for (unsigned x = 0; x < frame.width; ++x) red += frame.At(x, y).r > frame.At(x, y).g + 60;
+    EXPECT_EQ(red, 0);
+}
+
+
+// The sky box shows the cube map named by its texture name, looked up by world direction with each
+// face as stored (first stored row at the top of a side face); without a usable cube map the frame
+// still shows a sky. Face i of +x, -x, +y, -y, +z, -z has colour i + 1 with red, green and blue as its three bits:
+// red, green, yellow, blue, magenta, cyan.
+Rgba FaceColor(int face) {
+    const auto On = [face](int bit) { return std::uint8_t((face + 1) & bit ? 255 : 0); };
+    return {On(1), On(2), On(4), 255};
+}
+int FaceOf(const Color& c) { return (c.r > 128) + 2 * (c.g > 128) + 4 * (c.b > 128) - 1; }
+
+Assets::CubeMapData FaceColoredCubeMap(std::uint32_t size) {
+    Assets::CubeMapData cubeMap;
+    cubeMap.size = size;
+    for (int face = 0; face < 6; ++face)
+        for (std::uint32_t texel = 0; texel < size * size; ++texel)
+            for (std::uint8_t channel : FaceColor(face)) cubeMap.faces[std::size_t(face)].push_back(channel);
+    return cubeMap;
+}
+
+class Sky : public SceneTest {
+protected:
+    void SetUp() override {
+        SceneTest::SetUp();
+        Show(skyBox);
+    }
+    void ShowCubeMap(const Assets::CubeMapData& cubeMap) {
+        RegisterFile("sky.dds", Assets::WriteCubeMapDds(cubeMap), "sky", &RenderInterface::Renderer::RegisterTexture);
+        skyBox.SetTextureName("sky");
+    }
+
+    RenderInterface::SkyBox skyBox;
+};
+
+TEST_F(Sky, EachDirectionShowsItsFace) {
+    ShowCubeMap(FaceColoredCubeMap(8));
+    const Math::Vector3 directions[6] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
+    for (int face = 0; face < 6; ++face) {
+        RenderInterface::CameraView* view = LookFrom(Math::Vector3::zero, directions[face]);
+        view->GetCamera().SetUp(face == 2 || face == 3 ? Math::Vector3::unit_z : Math::Vector3::unit_y);
+        EXPECT_EQ(FaceOf(gl.RenderAndRead().Average(76, 56, 8, 8)), face);
+        gl->ReleaseView(view);
+    }
+}
+
+TEST_F(Sky, FacesAreUsedAsStoredFirstRowUp) {
+    // By OpenGL's cube-map table the first rows of +x are its +y edge and its first columns its +z
+    // edge; mark them red on a blue face. Looking along +x with +y up, +z is to the right.
+    Assets::CubeMapData cubeMap = FaceColoredCubeMap(16);
+    for (std::uint32_t texel = 0; texel < 16 * 16; ++texel) {
+        const bool first = texel / 16 < 4 || texel % 16 < 4;
+        const Rgba color = first ? Rgba{255, 0, 0, 255} : Rgba{0, 0, 255, 255};
+        std::copy(color.begin(), color.end(), cubeMap.faces[0].begin() + texel * 4);
+    }
+    ShowCubeMap(cubeMap);
+    LookFrom(Math::Vector3::zero, Math::Vector3(1, 0, 0), 1.45f);
+    const TestSupport::FrameImage frame = gl.RenderAndRead();
+    const Color top = frame.Average(70, 4, 20, 4), right = frame.Average(150, 50, 6, 20);
+    const Color middle = frame.Average(70, 50, 20, 20), left = frame.Average(4, 50, 6, 20);
+    EXPECT_GT(top.r, top.b) << "first rows not at the top";
+    EXPECT_GT(right.r, right.b) << "first columns not towards +z";
+    EXPECT_GT(middle.b, middle.r);
+    EXPECT_GT(left.b, left.r);
+}
+
+TEST_F(Sky, UnknownTextureFallsBackToAGradientSky) {
+    skyBox.SetTextureName("never registered");
+    LookFrom(Math::Vector3::zero, Math::Vector3(0, 0, -1));
+    const TestSupport::FrameImage frame = gl.RenderAndRead();
+    const Color high = frame.Average(0, 0, 160, 10), low = frame.Average(0, 110, 160, 10);
+    EXPECT_GT(high.b, high.r + 30.0) << "the sky overhead should be blue";
+    EXPECT_GT(high.b - high.r, low.b - low.r) << "below the horizon should be less blue than the sky";
+}
+
+// Skinned models are deformed on the GPU by the matrices last given to them: each vertex follows
+// its bone's matrix (moved, turned, placed by the world matrix), bones past the given matrices
+// stay in the bind pose, a pose that is not finite is reported once and drawn in the bind pose,
+// and a model whose mesh or skeleton is unknown is left out.
+Math::Matrix4 Translation(float x, float y, float z) {
+    return Math::Matrix4::TRS(Math::Vector3(x, y, z), Math::Quaternion::identity, Math::Vector3::one);
+}
+
+using Points = std::vector<int>;
+
+class Skinning : public SceneTest {
+protected:
+    void SetUp() override {
+        SceneTest::SetUp();
+        LookFrom(Math::Vector3(0, 0, 15), Math::Vector3(0, 0, -1));
+        light.SetLightDirection(Math::Vector3(0, 0, -1));
+        Show(light);
+        Show(model);
+        // A 2 x 4 x 2 column: the lower half red on bone 0, the upper half green on bone 1.
+        Assets::MeshData column;
+        column.skinned = true;
+        AddBox(column, Math::Vector3(0, -1, 0), Math::Vector3::one, {230, 20, 20, 255}, 0);
+        AddBox(column, Math::Vector3(0, 1, 0), Math::Vector3::one, {20, 230, 20, 255}, 1);
+        RegisterMesh("column", column);
+        Assets::SkeletonData skeleton;  // two root bones in bind pose at the origin
+        skeleton.bones.resize(2);
+        skeleton.bones[0].name = "lower";
+        skeleton.bones[1].name = "upper";
+        RegisterFile("two.ske", Assets::WriteSkeleton(skeleton), "two bones", &RenderInterface::Renderer::RegisterSkeleton);
+        model.SetModelName("column");
+        model.SetSkeleton("two bones");
+    }
+
+    // Red (+1), green (-1) or neither (0) around each world point, in one rendered frame.
+    Points Colours(std::initializer_list<Math::Vector3> points) {
+        const TestSupport::FrameImage frame = gl.RenderAndRead();
+        Points colours;
+        for (const Math::Vector3& world : points) {
+            const TestSupport::Color c = Around(frame, world, 1);
+            colours.push_back(c.r > c.g + 60 && c.r > c.b + 60 ? 1 : c.g > c.r + 60 && c.g > c.b + 60 ? -1 : 0);
+        }
+        return colours;
+    }
+    RenderInterface::AnimationModel model;
+    RenderInterface::DirectionalLight light;
+};
+
+TEST_F(Skinning, EachVertexFollowsItsBonesMatrixOrTheBindPoseWithoutOne) {
+    model.SetSkinningMatricies({Math::Matrix4::identity, Translation(4, 0, 0)});
+    EXPECT_EQ(Colours({{4, 1, 1}, {0, 1, 1}, {0, -1, 1}}), (Points{-1, 0, 1}));
+    // Bone 1 turned a quarter about z: the upper half now spans x from -2 to 0 around y = 0.
+    model.SetSkinningMatricies({Translation(0, -3, 0), Math::ToMatrix4(Math::Quaternion::RotateZ(1.5707963f))});
+    EXPECT_EQ(Colours({{-1.5f, 0.5f, 1}, {0.5f, 1.5f, 1}, {0, -4, 1}}), (Points{-1, 0, 1}));
+    model.SetWorldMatrix(Translation(-4, 0, 0));
+    EXPECT_EQ(Colours({{-5.5f, 0.5f, 1}, {-1.5f, 0.5f, 1}, {-4, -4, 1}}), (Points{-1, 0, 1}));
+    model.SetWorldMatrix(Math::Matrix4::identity);
+    model.SetSkinningMatricies({Translation(-4, 0, 0)});
+    EXPECT_EQ(Colours({{-4, -1, 1}, {0, 1, 1}}), (Points{1, -1}));
+    model.SetSkinningMatricies({});
+    EXPECT_EQ(Colours({{0, -1, 1}, {0, 1, 1}}), (Points{1, -1}));
+}
+
+TEST_F(Skinning, APoseThatIsNotFiniteIsReportedOnceAndDrawnInTheBindPose) {
+    Math::Matrix4 broken = Translation(4, 0, 0);
+    broken.m[3] = std::numeric_limits<float>::infinity();
+    model.SetSkinningMatricies({Math::Matrix4::identity, broken});
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(Colours({{0, -1, 1}, {0, 1, 1}}), (Points{1, -1})) << "not in the bind pose";
+    EXPECT_EQ(Colours({{0, -1, 1}, {0, 1, 1}}), (Points{1, -1}));
+    const std::string printed = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
+    EXPECT_NE(printed.find("'column' is not finite"), std::string::npos) << printed;
+}
+
+TEST_F(Skinning, UnknownSkeletonOrMeshLeavesTheModelOut) {
+    model.SetSkinningMatricies({Math::Matrix4::identity, Math::Matrix4::identity});
+    model.SetSkeleton("never registered");
+    EXPECT_EQ(Colours({{0, -1, 1}, {0, 1, 1}}), (Points{0, 0}));
+    model.SetSkeleton("two bones");
+    model.SetModelName("never registered");
+    EXPECT_EQ(Colours({{0, -1, 1}, {0, 1, 1}}), (Points{0, 0}));
+}
+
+// Debug lines and spheres queued during a frame: world-space ones hidden behind the scene, overlay
+// ones drawn over it, colours used as given (their w ignored), and gone after one frame. A world
+// line lying on a surface stays in front of it wherever it falls between pixel rows, also on
+// ground seen at a grazing angle (a path drawn on the floor far from the camera).
+const Math::Vector4 Green(0, 1, 0, 1);
+const Math::Vector4 Magenta(1, 0, 1, 1);
+const Math::Vector4 Red(1, 0, 0, 1);
+
+// Whether a pixel next to p (a line may be rasterised one pixel off) shows the colour.
+bool ShowsNear(const FrameImage& frame, const Math::Vector2& p, const Math::Vector4& color) {
+    for (int near = 0; near < 9; ++near) {
+        const TestSupport::Pixel pixel = frame.At(unsigned(int(p.x) + near % 3 - 1), unsigned(int(p.y) + near / 3 - 1));
+        if (std::abs(pixel.r - color.x * 255) < 8 && std::abs(pixel.g - color.y * 255) < 8 &&
+            std::abs(pixel.b - color.z * 255) < 8)
+            return true;
+    }
+    return false;
+}
+
+class DebugDrawing : public SceneTest {
+protected:
+    void SetUp() override {
+        SceneTest::SetUp();
+        LookFrom(Math::Vector3(0, 0, 10), Math::Vector3(0, 0, -1));
+        RegisterMesh("box", MakeBox(Math::Vector3(1.5f, 1.5f, 1.5f), Rgba{128, 128, 128, 255}));
+        box.SetModelName("box");
+        Show(box);
+    }
+
+    bool Shows(const FrameImage& frame, const Math::Vector3& world, const Math::Vector4& color) const {
+        return ShowsNear(frame, Project(frame, world), color);
+    }
+    void HorizontalLine(float y, float z, const Math::Vector4& color, DebugRenderSpace space) {
+        gl->DrawLine(Math::Vector3(-5, y, z), color, Math::Vector3(5, y, z), color, space);
+    }
+
+    RenderInterface::Model3D box;
+};
+
+// A space the renderer does not know is reported once and drawn as a world line.
+TEST_F(DebugDrawing, WorldLinesAreHiddenBehindTheSceneOverlayLinesAreNot) {
+    HorizontalLine(0.5f, -3, Green, DebugRenderSpace::World);
+    HorizontalLine(-0.5f, -3, Magenta, DebugRenderSpace::Overlay);
+    HorizontalLine(2.5f, 3, Math::Vector4::unit_x, DebugRenderSpace::World);  // the demo's colours have w = 0
+    ::testing::internal::CaptureStderr();
+    for (const float y : {-1.0f, -1.1f}) HorizontalLine(y, -3, Magenta, static_cast<DebugRenderSpace>(7));
+    const std::string message = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(message.find("7"), std::string::npos);
+    EXPECT_EQ(message.find('\n'), message.size() - 1) << message;
+    const FrameImage frame = gl.RenderAndRead();
+    EXPECT_FALSE(Shows(frame, Math::Vector3(0, 0.5f, -3), Green)) << "world line drawn through the box";
+    EXPECT_TRUE(Shows(frame, Math::Vector3(0, -0.5f, -3), Magenta)) << "overlay line hidden by the box";
+    EXPECT_FALSE(Shows(frame, Math::Vector3(0, -1.0f, -3), Magenta)) << "unknown space not depth-tested";
+    EXPECT_TRUE(Shows(frame, Math::Vector3(-3.5f, -1.0f, -3), Magenta)) << "unknown space not drawn";
+    EXPECT_TRUE(Shows(frame, Math::Vector3(-3.5f, 0.5f, -3), Green));
+    EXPECT_TRUE(Shows(frame, Math::Vector3(-3.5f, -0.5f, -3), Magenta));
+    EXPECT_TRUE(Shows(frame, Math::Vector3(0, 2.5f, 3), Red));
+
+    const FrameImage next = gl.RenderAndRead();
+    EXPECT_FALSE(Shows(next, Math::Vector3(-3.5f, 0.5f, -3), Green)) << "lines outlived their frame";
+    EXPECT_FALSE(Shows(next, Math::Vector3(-3.5f, -0.5f, -3), Magenta)) << "lines outlived their frame";
+}
+
+TEST_F(DebugDrawing, SpheresAreThreeCirclesAroundTheirCentre) {
+    gl->UnRegister(&box);
+    gl->DrawSphere(Math::Vector3(0, 0, 0), 2.0f, Green, DebugRenderSpace::World);
+    const FrameImage frame = gl.RenderAndRead();
+    // Seen along -z, the circle around z is a ring of radius 2 and the other two are its vertical
+    // and horizontal diameters; the quarters between them are empty inside the ring.
+    for (const auto& [x, y, drawn] : {std::tuple{1.41421f, 1.41421f, true}, {0.0f, 1.0f, true}, {-1.0f, 0.0f, true},
+                                      {1.0f, 1.0f, false}, {-0.7f, -0.7f, false}})
+        EXPECT_EQ(Shows(frame, Math::Vector3(x, y, 0), Green), drawn) << x << "," << y;
+}
+
+using LinesOnGround = SceneTest;
+
+TEST_F(LinesOnGround, ShowAtEveryOffsetFromThePixelRows) {
+    constexpr float GroundTop = 1.0f;
+    RegisterMesh("ground", MakeBox(Math::Vector3(100, GroundTop, 100), Rgba{128, 128, 128, 255}));
+    RenderInterface::Model3D ground;
+    ground.SetModelName("ground");
+    Show(ground);
+    LookFrom(Math::Vector3(0, 3, 10), Math::Vector3(0, 0, -1));
+    // About twelve units away the ground moves two pixel rows per unit of depth, so lines 1/32
+    // unit apart land at sixteen different offsets across one row.
+    for (int k = 0; k < 16; ++k) {
+        const float z = -2.0f - static_cast<float>(k) / 32.0f;
+        gl->DrawLine(Math::Vector3(-5, GroundTop, z), Red, Math::Vector3(5, GroundTop, z), Red,
+                     DebugRenderSpace::World);
+        const FrameImage frame = gl.RenderAndRead();
+        const Math::Vector2 where = Project(frame, Math::Vector3(0, GroundTop, z));
+        EXPECT_TRUE(ShowsNear(frame, where, Red)) << "line at z = " << z << " hidden at pixel row " << where.y;
+    }
+}
+
+}  // namespace
+}  // namespace RenderTest
