@@ -1,11 +1,9 @@
-// The renderer's set-up, its frame and its files. Creating it gives a current OpenGL 3.3 core
+// The renderer's set-up, its files and its pace. Creating it gives a current OpenGL 3.3 core
 // context on the window it is given, sized from the config, or a clean refusal (null and a
-// message). The frame's size follows ResizeRenderTargets while the picture keeps its proportions
-// (the aspect comes from the current target, not the size the view was made for).
-// Asset files are read with either path separator; a missing file, contents of the
-// wrong kind or a missing name are refused with the path as opened on stderr, once. Presents are
-// held to 60 a second whatever the display refreshes at, without drifting when sleeps overshoot or
-// rushing after a slow frame.
+// message); that the picture keeps its proportions at every size, the end-to-end resize test
+// checks. Asset files are read with either path separator; a missing file or name is refused, a
+// file with the path as opened on stderr, once. Presents are held to 60 a second whatever the
+// display refreshes at, without drifting when sleeps overshoot or rushing after a slow frame.
 #include <algorithm>
 
 #include <epoxy/gl.h>
@@ -16,7 +14,6 @@
 namespace RenderTest {
 namespace {
 
-using RenderInterface::Renderer;
 using RenderInterface::ResourceResult;
 
 TEST(RendererLifecycle, CurrentCoreContextSizedFromTheConfigOrARefusalWithAMessage) {
@@ -45,60 +42,28 @@ TEST(RendererLifecycle, CurrentCoreContextSizedFromTheConfigOrARefusalWithAMessa
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-bool IsRed(const TestSupport::Pixel& p) { return p.r > p.b + 60 && p.r > p.g + 60; }
-
-using Frame = SceneTest;
-
-// A 2 x 2 square 10 units away under a quarter-turn field of view covers 2 / (20 tan(pi / 8)) of
-// the height, and as many pixels across, at every size.
-TEST_F(Frame, ResizeKeepsTheSquareSquareAndTheFieldOfView) {
-    RegisterMesh("square", MakeBox(Math::Vector3(1, 1, 0.01f), Rgba{230, 20, 20, 255}));
-    RenderInterface::Model3D square;
-    square.SetModelName("square");
-    Show(square);
-    LookFrom(Math::Vector3(0, 0, 10), Math::Vector3(0, 0, -1));  // made for 160 x 120
-    for (const auto& [width, height] : {std::pair{320u, 120u}, {100u, 200u}, {256u, 256u}}) {
-        gl->ResizeRenderTargets(width, height);
-        const TestSupport::FrameImage frame = gl.RenderAndRead();
-        ASSERT_EQ(frame.width, width);
-        ASSERT_EQ(frame.rgba.size(), width * height * 4u);
-        unsigned across = 0, down = 0;
-        for (unsigned x = 0; x < width; ++x) across += IsRed(frame.At(x, height / 2));
-        for (unsigned y = 0; y < height; ++y) down += IsRed(frame.At(width / 2, y));
-        EXPECT_NEAR(down, 2.0 / (20.0 * 0.41421356) * height, 2.0) << width << "x" << height;
-        EXPECT_NEAR(across, down, 2.0) << width << "x" << height;
-    }
-}
-
 using Resources = SceneTest;
 
-TEST_F(Resources, EitherSeparatorReadsRefusalsAreReportedOnceWithTheirPath) {
-    // The result of a registration and how often `path`, as opened, appears in what it printed
-    // (for an empty path: how much it printed).
-    const auto Register = [this](auto registration, const std::string& path, const char* name = "thing") {
+// The paths of bad files of every kind, each reported once, the end-to-end bad-resources test
+// checks in the running demo.
+TEST_F(Resources, EitherSeparatorReadsRefusalsNameThePathAsOpened) {
+    // The result of a registration and how often `path`, as opened, appears in what it printed.
+    const auto Register = [this](const std::string& path, const char* name = "thing") {
         ::testing::internal::CaptureStderr();
-        const ResourceResult result = (gl.Get()->*registration)(path.c_str(), name);
+        const ResourceResult result = gl->RegisterModel(path.c_str(), name);
         const std::string printed = ::testing::internal::GetCapturedStderr(), opened = Assets::NormalizePath(path);
         std::size_t count = 0;
         for (std::size_t at = printed.find(opened); at != std::string::npos; at = printed.find(opened, at + 1)) ++count;
-        return std::make_pair(result, path.empty() ? printed.size() : count);
+        return std::make_pair(result, count);
     };
-    // A good file read with Windows separators (the other kinds, and loading silently, the
-    // fixture's registrations check).
     const std::string mesh = WriteTestFile("box.mesh", Assets::WriteMesh(MakeBox(Math::Vector3(1, 1, 1), {})));
     std::string windowsMesh = mesh;
     std::replace(windowsMesh.begin(), windowsMesh.end(), '/', '\\');
-    EXPECT_EQ(Register(&Renderer::RegisterModel, windowsMesh), std::make_pair(ResourceResult::Loaded, std::size_t{0}));
-
+    EXPECT_EQ(Register(windowsMesh), std::make_pair(ResourceResult::Loaded, std::size_t{0}));
     const std::string absent = mesh.substr(0, mesh.rfind('/')) + "\\absent.mesh";
-    for (auto registration : {&Renderer::RegisterModel, &Renderer::RegisterTexture, &Renderer::RegisterSkeleton,
-                              &Renderer::RegisterAnimation})
-        EXPECT_EQ(Register(registration, absent), std::make_pair(ResourceResult::FileNotFound, std::size_t{1}));
-    const std::string garbage = WriteTestFile("garbage.dds", Assets::Bytes(100, 0x5a));
-    EXPECT_EQ(Register(&Renderer::RegisterTexture, mesh), std::make_pair(ResourceResult::BadFormat, std::size_t{1}));
-    EXPECT_EQ(Register(&Renderer::RegisterModel, garbage), std::make_pair(ResourceResult::BadFormat, std::size_t{1}));
-    EXPECT_EQ(Register(&Renderer::RegisterModel, "").first, ResourceResult::BadName);
-    EXPECT_EQ(Register(&Renderer::RegisterModel, mesh, "").first, ResourceResult::BadName);
+    EXPECT_EQ(Register(absent), std::make_pair(ResourceResult::FileNotFound, std::size_t{1}));
+    EXPECT_EQ(Register("").first, ResourceResult::BadName);
+    EXPECT_EQ(Register(mesh, "").first, ResourceResult::BadName);
     EXPECT_EQ(gl->RegisterModel(nullptr, nullptr), ResourceResult::BadName);
 }
 
