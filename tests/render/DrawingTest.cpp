@@ -137,40 +137,28 @@ TEST_F(Lighting, CloseLayersSeenFromAfarKeepTheirOrder) {
 
 
 // The sky box shows the cube map named by its texture name, looked up by world direction with each
-// face as stored (first stored row at the top of a side face). (Without a usable cube map a sky
-// still shows; the end-to-end bad-resources test checks it in the running demo.) Face i of +x, -x, +y, -y, +z, -z has colour i + 1 with red, green and blue as its three bits:
-// red, green, yellow, blue, magenta, cyan.
-Rgba FaceColor(int face) {
-    const auto On = [face](int bit) { return std::uint8_t((face + 1) & bit ? 255 : 0); };
-    return {On(1), On(2), On(4), 255};
-}
+// face as stored. (Without a usable cube map a sky still shows; the end-to-end bad-resources test
+// checks it in the running demo.) Face i of +x, -x, +y, -y, +z, -z has colour i + 1 with red, green
+// and blue as its three bits: red, green, yellow, blue, magenta, cyan.
 int FaceOf(const Color& c) { return (c.r > 128) + 2 * (c.g > 128) + 4 * (c.b > 128) - 1; }
 
-Assets::CubeMapData FaceColoredCubeMap(std::uint32_t size) {
+using Sky = SceneTest;
+
+TEST_F(Sky, EachDirectionShowsItsFaceAsStoredFirstRowUp) {
     Assets::CubeMapData cubeMap;
-    cubeMap.size = size;
-    for (int face = 0; face < 6; ++face)
-        for (std::uint32_t texel = 0; texel < size * size; ++texel)
-            for (std::uint8_t channel : FaceColor(face)) cubeMap.faces[std::size_t(face)].push_back(channel);
-    return cubeMap;
-}
-
-class Sky : public SceneTest {
-protected:
-    void SetUp() override {
-        SceneTest::SetUp();
-        Show(skyBox);
-    }
-    void ShowCubeMap(const Assets::CubeMapData& cubeMap) {
-        RegisterFile("sky.dds", Assets::WriteCubeMapDds(cubeMap), "sky", &RenderInterface::Renderer::RegisterTexture);
-        skyBox.SetTextureName("sky");
-    }
-
+    cubeMap.size = 16;
+    for (std::uint32_t face = 0; face < 6; ++face)
+        for (std::uint32_t texel = 0; texel < 16 * 16; ++texel)
+            for (std::uint32_t bit : {1u, 2u, 4u, 8u})  // red, green, blue, then alpha
+                cubeMap.faces[face].push_back(bit == 8 || (face + 1) & bit ? 255 : 0);
     RenderInterface::SkyBox skyBox;
-};
-
-TEST_F(Sky, EachDirectionShowsItsFace) {
-    ShowCubeMap(FaceColoredCubeMap(8));
+    Show(skyBox);
+    const auto ShowCubeMap = [&](const char* name) {
+        RegisterFile(std::string(name) + ".dds", Assets::WriteCubeMapDds(cubeMap), name,
+                     &RenderInterface::Renderer::RegisterTexture);
+        skyBox.SetTextureName(name);
+    };
+    ShowCubeMap("faces");
     const Math::Vector3 directions[6] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
     for (int face = 0; face < 6; ++face) {
         RenderInterface::CameraView* view = LookFrom(Math::Vector3::zero, directions[face]);
@@ -178,20 +166,17 @@ TEST_F(Sky, EachDirectionShowsItsFace) {
         EXPECT_EQ(FaceOf(gl.RenderAndRead().Average(76, 56, 8, 8)), face);
         gl->ReleaseView(view);
     }
-}
 
-TEST_F(Sky, FacesAreUsedAsStoredFirstRowUp) {
     // By OpenGL's cube-map table the first rows of +x are its +y edge and its first columns its +z
     // edge; mark them red on a blue face. Looking along +x with +y up, +z is to the right.
-    Assets::CubeMapData cubeMap = FaceColoredCubeMap(16);
     for (std::uint32_t texel = 0; texel < 16 * 16; ++texel) {
         const bool first = texel / 16 < 4 || texel % 16 < 4;
         const Rgba color = first ? Rgba{255, 0, 0, 255} : Rgba{0, 0, 255, 255};
         std::copy(color.begin(), color.end(), cubeMap.faces[0].begin() + texel * 4);
     }
-    ShowCubeMap(cubeMap);
+    ShowCubeMap("marked");
     LookFrom(Math::Vector3::zero, Math::Vector3(1, 0, 0), 1.45f);
-    const TestSupport::FrameImage frame = gl.RenderAndRead();
+    const FrameImage frame = gl.RenderAndRead();
     const Color top = frame.Average(70, 4, 20, 4), right = frame.Average(150, 50, 6, 20);
     const Color middle = frame.Average(70, 50, 20, 20), left = frame.Average(4, 50, 6, 20);
     EXPECT_GT(top.r, top.b) << "first rows not at the top";
@@ -199,7 +184,6 @@ TEST_F(Sky, FacesAreUsedAsStoredFirstRowUp) {
     EXPECT_GT(middle.b, middle.r);
     EXPECT_GT(left.b, left.r);
 }
-
 
 // Skinned models are deformed on the GPU by the matrices last given to them: each vertex follows
 // its bone's matrix (moved, turned, placed by the world matrix), bones past the given matrices
