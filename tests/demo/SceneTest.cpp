@@ -45,10 +45,10 @@ protected:
 };
 
 // Sky, floor and light are shown first, after the resources they name: the sky with the day cube
-// map, the floor (whose top at y = 0 and far edge the end-to-end resize test finds at the horizon
-// row a closed form gives), and the light travelling along (0, -1, 1), where the day sky has its sun. Shutdown unregisters every object the
-// demo registered (light, sky, floor first), releases its view and deletes the bar; a second
-// Shutdown (TearDown's) touches nothing.
+// map, the floor (whose top at y = 0 and far edge the end-to-end resize test finds where a closed
+// form puts the horizon), and the light travelling along (0, -1, 1), where the day sky has its sun.
+// Shutdown unregisters every object the demo registered (light, sky, floor first), releases its
+// view and deletes the bar; a second Shutdown (TearDown's) touches nothing.
 TEST_F(SceneTest, InitShowsSkyFloorAndLightShutdownTakesEverythingAway) {
     std::vector<RenderInterface::Renderable*> registered = Objects("Register");
     ASSERT_GE(registered.size(), 3u);

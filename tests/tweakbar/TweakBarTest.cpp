@@ -119,13 +119,13 @@ int SDLCALL ForwardToTweakBar(void*, SDL_Event* event) { return TwEventSDL(event
 // The library works only between TwInit and TwTerminate, on the current OpenGL core context;
 // TwTerminate forgets everything and the library can be started again. Events of any kind may
 // arrive through the demo's event watch at any time without harm.
-struct Lifecycle : ::testing::Test {
-    void TearDown() override { TwTerminate(); }
-    TestSupport::OffscreenRenderer gl{Width, Height};
-};
+using Lifecycle = LibraryTest;
 
 TEST_F(Lifecycle, CallsOutsideInitFailTerminateForgetsEverythingAnyEventIsHarmless) {
-    ASSERT_TRUE(gl);
+    TwNewBar("Old");
+    const TwEnumVal values[] = {{0, "A"}};
+    const TwType oldType = TwDefineEnum("Old", values, 1);
+    ASSERT_EQ(TwTerminate(), 1);
     SDL_Event quit{SDL_QUIT};
     EXPECT_EQ(TwEventSDL(&quit, 2, 0), 0);
     EXPECT_EQ(TwNewBar("Early"), nullptr);
@@ -135,13 +135,6 @@ TEST_F(Lifecycle, CallsOutsideInitFailTerminateForgetsEverythingAnyEventIsHarmle
     EXPECT_EQ(TwInit(TW_OPENGL, gl->GetDevice()), 0);
     EXPECT_TRUE(LastErrorMentions("only TW_OPENGL_CORE"));
     EXPECT_EQ(TwInit(TW_OPENGL_CORE, nullptr), 0);
-
-    ASSERT_EQ(TwInit(TW_OPENGL_CORE, gl->GetDevice()), 1);
-    TwNewBar("Old");
-    const TwEnumVal values[] = {{0, "A"}};
-    const TwType oldType = TwDefineEnum("Old", values, 1);
-    ASSERT_EQ(TwTerminate(), 1);
-    EXPECT_EQ(TwTerminate(), 0);
     ASSERT_EQ(TwInit(TW_OPENGL_CORE, gl->GetDevice()), 1);
     EXPECT_EQ(TwGetBarByName("Old"), nullptr);
     EXPECT_EQ(TwGetEnumLabel(oldType, 0), nullptr);
