@@ -1,20 +1,16 @@
-// The renderer's set-up, its files and its pace. Creating it gives a current OpenGL 3.3 core
-// context on the window it is given, sized from the config, or a clean refusal (null and a
-// message); that the picture keeps its proportions at every size, the end-to-end resize test
-// checks. Asset files are read with either path separator; a missing file or name is refused, a
-// file with the path as opened on stderr, once. Presents are held to 60 a second whatever the
-// display refreshes at, without drifting when sleeps overshoot or rushing after a slow frame.
-#include <algorithm>
-
+// The renderer's context and pace. Creating it gives a current OpenGL 3.3 core context on the
+// window it is given, sized from the config, or a clean refusal (null and a message); that the
+// picture keeps its proportions at every size, the end-to-end resize test checks. Presents are
+// held to 60 a second whatever the display refreshes at, without drifting when sleeps overshoot or
+// rushing after a slow frame.
 #include <epoxy/gl.h>
+#include <gtest/gtest.h>
+
+#include <TestSupport/OffscreenRenderer.h>
 
 #include "FramePacer.h"
-#include "SceneFixture.h"
 
-namespace RenderTest {
 namespace {
-
-using RenderInterface::ResourceResult;
 
 TEST(RendererLifecycle, CurrentCoreContextSizedFromTheConfigOrARefusalWithAMessage) {
     {
@@ -40,31 +36,6 @@ TEST(RendererLifecycle, CurrentCoreContextSizedFromTheConfigOrARefusalWithAMessa
     }
     SDL_DestroyWindow(window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-}
-
-using Resources = SceneTest;
-
-// The paths of bad files of every kind, each reported once, the end-to-end bad-resources test
-// checks in the running demo.
-TEST_F(Resources, EitherSeparatorReadsRefusalsNameThePathAsOpened) {
-    // The result of a registration and how often `path`, as opened, appears in what it printed.
-    const auto Register = [this](const std::string& path, const char* name = "thing") {
-        ::testing::internal::CaptureStderr();
-        const ResourceResult result = gl->RegisterModel(path.c_str(), name);
-        const std::string printed = ::testing::internal::GetCapturedStderr(), opened = Assets::NormalizePath(path);
-        std::size_t count = 0;
-        for (std::size_t at = printed.find(opened); at != std::string::npos; at = printed.find(opened, at + 1)) ++count;
-        return std::make_pair(result, count);
-    };
-    const std::string mesh = WriteTestFile("box.mesh", Assets::WriteMesh(MakeBox(Math::Vector3(1, 1, 1), {})));
-    std::string windowsMesh = mesh;
-    std::replace(windowsMesh.begin(), windowsMesh.end(), '/', '\\');
-    EXPECT_EQ(Register(windowsMesh), std::make_pair(ResourceResult::Loaded, std::size_t{0}));
-    const std::string absent = mesh.substr(0, mesh.rfind('/')) + "\\absent.mesh";
-    EXPECT_EQ(Register(absent), std::make_pair(ResourceResult::FileNotFound, std::size_t{1}));
-    EXPECT_EQ(Register("").first, ResourceResult::BadName);
-    EXPECT_EQ(Register(mesh, "").first, ResourceResult::BadName);
-    EXPECT_EQ(gl->RegisterModel(nullptr, nullptr), ResourceResult::BadName);
 }
 
 using RenderInterface::FramePacer;
@@ -117,4 +88,3 @@ TEST(FramePacer, SixtyFramesASecondAtEveryRefreshRate) {
 }
 
 }  // namespace
-}  // namespace RenderTest
