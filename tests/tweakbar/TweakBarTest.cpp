@@ -2,8 +2,8 @@
 // driver), its panels worked with SDL events the way a user would and read back as pixels.
 #include <algorithm>
 #include <iterator>
+#include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <epoxy/gl.h>
@@ -164,23 +164,22 @@ TEST_F(Lifecycle, CallsOutsideInitFailTerminateForgetsEverythingAnyEventIsHarmle
 using DefinitionString = LibraryTest;
 
 TEST_F(DefinitionString, WellFormedGivesExactlyTheLimitsSpelledOutMalformedIsRefusedInOneLine) {
-    struct {
-        const char* text;
-        bool hasMin, hasMax, hasStep;
-        float min, max, step;
-    } const good[] = {{"min = 0 max = 300 step = 0.5", true, true, true, 0, 300, 0.5f},
-                      {"step=0.016 max=1 min=0", true, true, true, 0, 1, 0.016f},
-                      {"\tmin =\n-2.5   max=  +4e1 ", true, true, false, -2.5f, 40, 0},
-                      {nullptr, false, false, false, 0, 0, 0}};
+    // Limits as "min max step", "-" for one not given.
+    const std::pair<const char*, const char*> good[] = {{"min = 0 max = 300 step = 0.5", "0 300 0.5 "},
+                                                        {"step=0.016 max=1 min=0", "0 1 0.016 "},
+                                                        {"\tmin =\n-2.5   max=  +4e1 ", "-2.5 40 - "},
+                                                        {nullptr, "- - - "}};
     TwBar* bar = TwNewBar("Limits");
     float value = 1.0f;
-    for (const auto& want : good) {
-        const std::string name = "v" + std::to_string(&want - good);
-        ASSERT_EQ(TwAddVarRW(bar, name.c_str(), TW_TYPE_FLOAT, &value, want.text), 1) << TwGetLastError();
+    int entry = 0;
+    for (const auto& [text, limits] : good) {
+        const std::string name = "v" + std::to_string(entry++);
+        ASSERT_EQ(TwAddVarRW(bar, name.c_str(), TW_TYPE_FLOAT, &value, text), 1) << TwGetLastError();
         const TwVarInfo got = TwGetBarVars(bar).back();
-        EXPECT_EQ(std::make_tuple(got.hasMin, got.hasMax, got.hasStep, got.min, got.max, got.step),
-                  std::make_tuple(want.hasMin, want.hasMax, want.hasStep, want.min, want.max, want.step))
-            << (want.text ? want.text : "(null)");
+        std::ostringstream spelled;
+        for (const auto& [given, limit] : {std::pair{got.hasMin, got.min}, {got.hasMax, got.max}, {got.hasStep, got.step}})
+            given ? spelled << limit << ' ' : spelled << "- ";
+        EXPECT_EQ(spelled.str(), limits) << (text ? text : "(null)");
     }
 
     const std::pair<const char*, const char*> bad[] = {
