@@ -146,11 +146,14 @@ TEST_F(CameraTest, HeldKeysMoveAlongTheirAxesPlainMotionDoesNothingThePoseIsHand
     EXPECT_EQ(PointerInWindow(), 153400);
 }
 
-// Yaw turns about the world's up axis, and a held key moves along the forward axis this frame's
-// yaw produced; after looking down, a sideways turn keeps the horizon level. Pitch turns about
-// the right axis by at most 90 degrees a frame (1.575 rad with the 0.0175 factor); the axes show it
-// from the next turning frame, as they are recomputed after the yaw only.
-TEST_F(CameraTest, YawAboutWorldUpPitchLimitedAndShownNextFrameHorizonKeptLevel) {
+// With the right button held: yaw turns about the world's up axis, and a held key moves along the
+// forward axis this frame's yaw produced; after looking down, a sideways turn keeps the horizon
+// level. Pitch turns about the right axis by at most 90 degrees a frame (1.575 rad with the 0.0175
+// factor) and shows in the axes from the next turning frame, as they are recomputed after the yaw
+// only. A pointer closer than 10 pixels to an edge is warped to 10 pixels from the opposite edge,
+// exactly 10 stays; in a corner both warps use the position read before either, so the vertical
+// one lands (5, 5 -> 5, 790) and the horizontal follows next frame.
+TEST_F(CameraTest, HeldButtonTurnsYawAboutWorldUpPitchLimitedAndWarpsThePointerAtTheEdges) {
     HoldRightButton();
     HoldKey("w", SDL_SCANCODE_W);
     PlacePointer(700, 300);
@@ -178,18 +181,11 @@ TEST_F(CameraTest, YawAboutWorldUpPitchLimitedAndShownNextFrameHorizonKeptLevel)
         ExpectNear(camera.forward, Turned(StartForward, angle, StartRight));
         ExpectNear(camera.up, Turned(StartUp, angle, StartRight));
     }
-}
-
-// With the right button held, a pointer closer than 10 pixels to an edge is warped to 10 pixels
-// from the opposite edge; exactly 10 stays. In a corner both warps use the position read before
-// either, so the vertical one lands (5, 5 -> 5, 790) and the horizontal follows next frame.
-TEST_F(CameraTest, HeldPointerWarpsOnlyInsideTheMargin) {
-    HoldRightButton();
-    const std::pair<SDL_Point, int> cases[] = {{{10, 400}, 10400},  {{9, 400}, 1390400},  {{1390, 400}, 1390400},
+    const std::pair<SDL_Point, int> warps[] = {{{10, 400}, 10400},  {{9, 400}, 1390400},  {{1390, 400}, 1390400},
                                                {{1391, 400}, 10400}, {{700, 10}, 700010},  {{700, 9}, 700790},
                                                {{700, 790}, 700790}, {{700, 791}, 700010}, {{5, 5}, 5790},
                                                {{5, 790}, 1390790}};
-    for (const auto& [from, to] : cases) {
+    for (const auto& [from, to] : warps) {
         PlacePointer(from.x, from.y);
         camera.Update();
         EXPECT_EQ(PointerInWindow(), to) << "from " << from.x << ", " << from.y;

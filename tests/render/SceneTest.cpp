@@ -172,12 +172,11 @@ protected:
     RenderInterface::DirectionalLight light;
 };
 
-// A grey box under a red light shows red where glm projects it and nowhere else; the strength
-// scales the light, and without it a dim ambient term remains. Seen from the (+x, +z) diagonal,
-// the face the light travels towards is the brighter one.
-TEST_F(Lighting, LitBoxAppearsWhereProjectedBrightestOnTheFaceTheLightTravelsTowards) {
+// A grey box under a red light travelling away from the camera shows red where glm projects it and
+// nowhere else; the strength scales the light, and without it a dim ambient term remains.
+TEST_F(Lighting, LitBoxAppearsWhereProjectedInTheLightsColourAndStrength) {
     const Math::Vector3 front(3, 1, 1), mirrored(-3, -1, 1);
-    RenderInterface::CameraView* straight = LookFrom(Math::Vector3(0, 0, 12), Math::Vector3(0, 0, -1));
+    LookFrom(Math::Vector3(0, 0, 12), Math::Vector3(0, 0, -1));
     box.SetWorldMatrix(Math::Matrix4::TRS(Math::Vector3(3, 1, 0), Math::Quaternion::identity, Math::Vector3::one));
     light.SetLightDirection(Math::Vector3(0, 0, -1));
     light.SetColor(Math::Vector3(1, 0, 0));
@@ -193,20 +192,6 @@ TEST_F(Lighting, LitBoxAppearsWhereProjectedBrightestOnTheFaceTheLightTravelsTow
     EXPECT_GT(dim.r, unlit.r + 20.0);
     EXPECT_GT(unlit.Luminance(), 5.0) << "ambient light should keep unlit faces from black";
 
-    gl->ReleaseView(straight);
-    gl->Register(&light);
-    light.SetColor(Math::Vector3::one);
-    light.SetStrength(3.0f);
-    box.SetWorldMatrix(Math::Matrix4::identity);
-    // From the diagonal the +x face shows on the right half of the box, +z on the left.
-    const Math::Vector3 plusX(1, 0, 0), plusZ(0, 0, 1);
-    LookFrom(Math::Vector3(6, 0, 6), Math::Vector3(-1, 0, -1));
-    light.SetLightDirection(Math::Vector3(-7, 0, 0));  // travelling towards -x: onto the +x face
-    const FrameImage ontoX = gl.RenderAndRead();
-    light.SetLightDirection(Math::Vector3(0, 0, -1));
-    const FrameImage ontoZ = gl.RenderAndRead();
-    EXPECT_GT(Around(ontoX, plusX, 2).Luminance(), Around(ontoX, plusZ, 2).Luminance() + 40);
-    EXPECT_GT(Around(ontoZ, plusZ, 2).Luminance(), Around(ontoZ, plusX, 2).Luminance() + 40);
 }
 
 // An open eight-sided tube around the y axis with smooth normals (each vertex's points straight
