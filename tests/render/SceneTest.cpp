@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
@@ -52,13 +51,10 @@ Assets::MeshData MakeBox(const Math::Vector3& halfExtents, Rgba color) {
     return mesh;
 }
 
-// Writes bytes to `name` in a fresh directory of this test's own and returns the path.
+// Writes bytes to a file of this test's own and returns its path.
 std::string WriteTestFile(const std::string& name, const Assets::Bytes& bytes) {
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::filesystem::path directory = std::filesystem::path(::testing::TempDir()) / "vantor-render" /
-                                            (std::string(test->test_suite_name()) + "." + test->name());
-    std::filesystem::create_directories(directory);
-    const std::string path = (directory / name).string();
+    const std::string path = ::testing::TempDir() + "vantor-render-" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" + name;
     std::string error;
     EXPECT_TRUE(Assets::WriteFileBytes(path, bytes, error)) << error;
     return path;
@@ -134,29 +130,26 @@ using Resources = SceneTest;
 // the path as opened on stderr, once. (The paths of bad files of every kind, each reported once, the
 // end-to-end bad-resources test checks in the running demo.)
 TEST_F(Resources, EitherSeparatorReadsRefusalsNameThePathAsOpened) {
-    // The result of a registration and how often `path`, as opened, appears in what it printed.
+    // The result of a registration and whether `path`, as opened, appears in what it printed: 0 (no),
+    // 1 (once) or 2 (more often).
     const auto Register = [this](const std::string& path, const char* name = "thing") {
         ::testing::internal::CaptureStderr();
         const ResourceResult result = gl->RegisterModel(path.c_str(), name);
         const std::string printed = ::testing::internal::GetCapturedStderr(), opened = Assets::NormalizePath(path);
-        std::size_t count = 0;
-        for (std::size_t at = printed.find(opened); at != std::string::npos; at = printed.find(opened, at + 1)) ++count;
-        return std::make_pair(result, count);
+        const std::size_t at = printed.find(opened);
+        return std::make_pair(result, at == std::string::npos ? 0 : at == printed.rfind(opened) ? 1 : 2);
     };
     const std::string mesh = WriteTestFile("box.mesh", Assets::WriteMesh(MakeBox(Math::Vector3(1, 1, 1), {})));
     std::string windowsMesh = mesh;
     std::replace(windowsMesh.begin(), windowsMesh.end(), '/', '\\');
-    EXPECT_EQ(Register(windowsMesh), std::make_pair(ResourceResult::Loaded, std::size_t{0}));
-    const std::string absent = mesh.substr(0, mesh.rfind('/')) + "\\absent.mesh";
-    EXPECT_EQ(Register(absent), std::make_pair(ResourceResult::FileNotFound, std::size_t{1}));
+    EXPECT_EQ(Register(windowsMesh), std::make_pair(ResourceResult::Loaded, 0));
+    const std::string absent = ::testing::TempDir() + "vantor-render\\absent.mesh";
+    EXPECT_EQ(Register(absent), std::make_pair(ResourceResult::FileNotFound, 1));
     EXPECT_EQ(Register("").first, ResourceResult::BadName);
     EXPECT_EQ(Register(mesh, "").first, ResourceResult::BadName);
     EXPECT_EQ(gl->RegisterModel(nullptr, nullptr), ResourceResult::BadName);
 }
 
-// Models are drawn where the camera projects them, lit by the directional light from the side its
-// (unnormalised) direction travels towards, with colour and strength scaling it and a dim ambient
-// term where it does not reach.
 class Lighting : public SceneTest {
 protected:
     void SetUp() override {
@@ -172,7 +165,8 @@ protected:
     RenderInterface::DirectionalLight light;
 };
 
-// A grey box under a red light travelling away from the camera shows red where glm projects it and
+// Models are drawn where the camera projects them, lit from the side the light travels towards:
+// a grey box under a red light travelling away from the camera shows red where glm projects it and
 // nowhere else; the strength scales the light, and without it a dim ambient term remains.
 TEST_F(Lighting, LitBoxAppearsWhereProjectedInTheLightsColourAndStrength) {
     const Math::Vector3 front(3, 1, 1), mirrored(-3, -1, 1);
@@ -295,9 +289,8 @@ TEST_F(Sky, EachDirectionShowsItsFaceAsStoredFirstRowUp) {
     // By OpenGL's cube-map table the first rows of +x are its +y edge and its first columns its +z
     // edge; mark them red on a blue face. Looking along +x with +y up, +z is to the right.
     for (std::uint32_t texel = 0; texel < 16 * 16; ++texel) {
-        const bool first = texel / 16 < 4 || texel % 16 < 4;
-        const Rgba color = first ? Rgba{255, 0, 0, 255} : Rgba{0, 0, 255, 255};
-        std::copy(color.begin(), color.end(), cubeMap.faces[0].begin() + texel * 4);
+        cubeMap.faces[0][texel * 4] = texel / 16 < 4 || texel % 16 < 4 ? 255 : 0;
+        cubeMap.faces[0][texel * 4 + 2] = 255 - cubeMap.faces[0][texel * 4];
     }
     ShowCubeMap("marked");
     LookFrom(Math::Vector3::zero, Math::Vector3(1, 0, 0), 1.45f);
@@ -394,9 +387,7 @@ TEST_F(Skinning, APoseThatIsNotFiniteIsReportedOnceAndDrawnInTheBindPose) {
 // ones drawn over it, colours used as given (their w ignored), and gone after one frame. A world
 // line lying on a surface stays in front of it wherever it falls between pixel rows, also on
 // ground seen at a grazing angle (a path drawn on the floor far from the camera).
-const Math::Vector4 Green(0, 1, 0, 1);
-const Math::Vector4 Magenta(1, 0, 1, 1);
-const Math::Vector4 Red(1, 0, 0, 1);
+const Math::Vector4 Green(0, 1, 0, 1), Magenta(1, 0, 1, 1), Red(1, 0, 0, 1);
 
 // Whether a pixel next to p (a line may be rasterised one pixel off) shows the colour.
 bool ShowsNear(const FrameImage& frame, const Math::Vector2& p, const Math::Vector4& color) {
