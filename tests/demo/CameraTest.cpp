@@ -109,11 +109,9 @@ protected:
     CameraController camera;
 };
 
-// Starts above the scene looking along -z tilted slightly up. Each held key moves 0.8 a frame along
-// its own axis, held keys add up, opposite keys cancel: pressed one after another, the six leave
-// the camera still. The renderer's camera gets forward, up and position every frame, whatever it
-// held before. Motion without the right button neither turns the view nor warps the pointer, even
-// into the margin.
+// From the start pose, each held key moves 0.8 a frame along its axis; held keys add up, so the six
+// together leave the camera still. The renderer's camera gets the pose every frame, whatever it
+// held. Motion without the right button neither turns the view nor warps the pointer.
 TEST_F(CameraTest, HeldKeysMoveAlongTheirAxesPlainMotionDoesNothingThePoseIsHandedOverEachFrame) {
     const std::tuple<const char*, int, glm::dvec3> keys[] = {
         {"w", SDL_SCANCODE_W, StartForward}, {"d", SDL_SCANCODE_D, StartRight}, {"q", SDL_SCANCODE_Q, -StartUp},
@@ -146,13 +144,11 @@ TEST_F(CameraTest, HeldKeysMoveAlongTheirAxesPlainMotionDoesNothingThePoseIsHand
     EXPECT_EQ(PointerInWindow(), 153400);
 }
 
-// With the right button held: yaw turns about the world's up axis, and a held key moves along the
-// forward axis this frame's yaw produced; after looking down, a sideways turn keeps the horizon
-// level. Pitch turns about the right axis by at most 90 degrees a frame (1.575 rad with the 0.0175
-// factor) and shows in the axes from the next turning frame, as they are recomputed after the yaw
-// only. A pointer closer than 10 pixels to an edge is warped to 10 pixels from the opposite edge,
-// exactly 10 stays; in a corner both warps use the position read before either, so the vertical
-// one lands (5, 5 -> 5, 790) and the horizontal follows next frame.
+// With the right button held: yaw turns about world up and a held key moves along the new forward;
+// after looking down a sideways turn keeps the horizon level. Pitch turns about the right axis by
+// at most 90 degrees (1.575 rad with the 0.0175 factor) a frame, shown in the axes from the next
+// turning frame. A pointer nearer than 10 pixels to an edge warps to 10 from the opposite edge; in
+// a corner both warps use the position read before either (5, 5 -> 5, 790, then 1390, 790).
 TEST_F(CameraTest, HeldButtonTurnsYawAboutWorldUpPitchLimitedAndWarpsThePointerAtTheEdges) {
     HoldRightButton();
     HoldKey("w", SDL_SCANCODE_W);

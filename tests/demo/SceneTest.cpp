@@ -1,7 +1,5 @@
-// The demo scene on the real renderer (offscreen window), seen through a recording renderer: the
-// objects Init shows and how they are set up, the tweak bar's selectors, what Shutdown takes away
-// again, and the inspector's gating of the character and its place beside the first panel. Which
-// files the scene registers, and that each loads, the asset tests check.
+// The demo scene on the real renderer (offscreen window), seen through a recording renderer. Which
+// files it registers, and that each loads, the asset tests check.
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -44,10 +42,9 @@ protected:
     AnimationDemo demo;
 };
 
-// Sky, floor and light are shown first, after the resources they name: the sky with the day cube
-// map, the floor (whose top at y = 0 and far edge the end-to-end resize test finds where a closed
-// form puts the horizon), and the light travelling along (0, -1, 1), where the day sky has its sun.
-// Shutdown unregisters every object the demo registered (light, sky, floor first), releases its
+// Sky, floor and light are shown first, after the resources they name (where the floor lies, the
+// end-to-end resize test checks by the horizon), the light travelling along (0, -1, 1), where the
+// day sky has its sun. Shutdown unregisters everything (light, sky, floor first), releases the
 // view and deletes the bar; a second Shutdown (TearDown's) touches nothing.
 TEST_F(SceneTest, InitShowsSkyFloorAndLightShutdownTakesEverythingAway) {
     std::vector<RenderInterface::Renderable*> registered = Objects("Register");
@@ -75,9 +72,8 @@ TEST_F(SceneTest, InitShowsSkyFloorAndLightShutdownTakesEverythingAway) {
     EXPECT_EQ(TwGetBarByName("Tovrin_Stage1"), nullptr);
 }
 
-// "Tovrin_Stage1" holds its five entries, all writable (the inspector adds none): the clip and
-// weapon selectors first, "Walk" and "Sword" selected; each of their 15 and 4 labels names a clip
-// or model the scene registered, for the character plays them.
+// "Tovrin_Stage1" holds its five writable entries: the clip and weapon selectors first, "Walk" and
+// "Sword" selected, each of their labels the name of a clip or model the scene registered.
 TEST_F(SceneTest, BarListsTheSelectorsWithWalkAndSwordSelected) {
     TwBar* bar = TwGetBarByName("Tovrin_Stage1");
     ASSERT_NE(bar, nullptr);
@@ -101,9 +97,8 @@ TEST_F(SceneTest, BarListsTheSelectorsWithWalkAndSwordSelected) {
 
 using InspectorTest = SceneTest;
 
-// The inspector only chooses on which refreshes the character takes its frame (paused: none; a
-// step: exactly one; slow motion: every n-th), never what a frame does: after every refresh the
-// character matches a second one, on a bar of its own, updated whenever a frame is due.
+// The inspector only chooses on which refreshes the character takes a frame (paused: none; a step:
+// one; slow motion: every n-th): it always matches a second character updated when one is due.
 TEST_F(InspectorTest, PauseStepAndSlowMotionOnlyChooseWhichRefreshesTakeAFrame) {
     PathCharacter reference;
     reference.Init(gl.Get(), TwNewBar("Reference"));

@@ -1,8 +1,6 @@
-// The renderer's context and pace. Creating it gives a current OpenGL 3.3 core context on the
-// window it is given, sized from the config, or a clean refusal (null and a message); that the
-// picture keeps its proportions at every size, the end-to-end resize test checks. Presents are
-// held to 60 a second whatever the display refreshes at, without drifting when sleeps overshoot or
-// rushing after a slow frame.
+// The renderer gives a current OpenGL 3.3 core context sized from the config, or refuses with a
+// message (proportions at every size the end-to-end resize test checks). Presents are held to 60 a
+// second at any refresh rate, without drifting when sleeps overshoot or rushing after a slow frame.
 #include <epoxy/gl.h>
 #include <gtest/gtest.h>
 
@@ -60,9 +58,8 @@ TEST(FramePacer, WaitsOutThePeriodWithoutDriftOrCatchingUp) {
     EXPECT_EQ(pacer.DelayAt(late + milliseconds(5)), period - milliseconds(5));
 }
 
-// A display refreshing at `hz` (0: none, the swap returns at once) and frames of 4 ms of work:
-// each frame sleeps as the pacer asks and is then shown at the next vertical blank. Counts the
-// frames shown in the second after a first second of settling.
+// Frames of 4 ms of work that sleep as the pacer asks, shown at the next vertical blank of a display
+// at `hz` (0: none): how many show in the second after a first second of settling.
 int FramesShownInOneSecond(int hz) {
     FramePacer pacer;
     FramePacer::Clock::time_point now = start;

@@ -126,9 +126,8 @@ using TestSupport::FrameImage;
 
 using Resources = SceneTest;
 
-// Asset files are read with either path separator; a missing file or name is refused, a file with
-// the path as opened on stderr, once. (The paths of bad files of every kind, each reported once, the
-// end-to-end bad-resources test checks in the running demo.)
+// Files are read with either path separator; a missing file or name is refused, a file with its path
+// as opened said once (bad files of every kind the end-to-end bad-resources test checks).
 TEST_F(Resources, EitherSeparatorReadsRefusalsNameThePathAsOpened) {
     // The result of a registration and whether `path`, as opened, appears in what it printed: 0 (no),
     // 1 (once) or 2 (more often).
@@ -188,9 +187,8 @@ TEST_F(Lighting, LitBoxAppearsWhereProjectedInTheLightsColourAndStrength) {
 
 }
 
-// An open eight-sided tube around the y axis with smooth normals (each vertex's points straight
-// out from the axis), as a low-polygon limb is shaded: past the faces' own terminator the
-// normals still lean towards a grazing light.
+// An open eight-sided tube with smooth normals, as a low-polygon limb is shaded: past the faces'
+// own terminator the normals still lean towards a grazing light.
 Assets::MeshData MakeSmoothTube(float radius, float halfHeight) {
     Assets::MeshData mesh;
     constexpr int Sides = 8;
@@ -255,10 +253,9 @@ TEST_F(Lighting, CloseLayersSeenFromAfarKeepTheirOrder) {
 }
 
 
-// The sky box shows the cube map named by its texture name, looked up by world direction with each
-// face as stored. (Without a usable cube map a sky still shows; the end-to-end bad-resources test
-// checks it in the running demo.) Face i of +x, -x, +y, -y, +z, -z has colour i + 1 with red, green
-// and blue as its three bits: red, green, yellow, blue, magenta, cyan.
+// The sky box shows its cube map by world direction, each face as stored (the fallback sky the
+// end-to-end bad-resources test checks). Face i of +x, -x, +y, -y, +z, -z has colour i + 1 with
+// red, green and blue as its bits.
 int FaceOf(const Color& c) { return (c.r > 128) + 2 * (c.g > 128) + 4 * (c.b > 128) - 1; }
 
 using Sky = SceneTest;
@@ -303,10 +300,9 @@ TEST_F(Sky, EachDirectionShowsItsFaceAsStoredFirstRowUp) {
     EXPECT_GT(left.b, left.r);
 }
 
-// Skinned models are deformed on the GPU by the matrices last given to them: each vertex follows
-// its bone's matrix (moved, turned, placed by the world matrix), bones past the given matrices
-// stay in the bind pose, a pose that is not finite is reported once and drawn in the bind pose,
-// and a model whose mesh or skeleton is unknown is left out.
+// Skinned models follow the matrices last given: each vertex its bone's (moved, turned, placed by
+// the world matrix), bones past them the bind pose; a pose that is not finite is reported once and
+// drawn in the bind pose; a model whose mesh or skeleton is unknown is left out.
 Math::Matrix4 Translation(float x, float y, float z) {
     return Math::Matrix4::TRS(Math::Vector3(x, y, z), Math::Quaternion::identity, Math::Vector3::one);
 }
@@ -383,10 +379,9 @@ TEST_F(Skinning, APoseThatIsNotFiniteIsReportedOnceAndDrawnInTheBindPose) {
 }
 
 
-// Debug lines and spheres queued during a frame: world-space ones hidden behind the scene, overlay
-// ones drawn over it, colours used as given (their w ignored), and gone after one frame. A world
-// line lying on a surface stays in front of it wherever it falls between pixel rows, also on
-// ground seen at a grazing angle (a path drawn on the floor far from the camera).
+// Debug lines and spheres last one frame: world ones hidden behind the scene, overlay ones over it,
+// colours as given (w ignored). A world line on the ground shows wherever it falls between pixel
+// rows, even seen at a grazing angle (a path drawn on the floor far from the camera).
 const Math::Vector4 Green(0, 1, 0, 1), Magenta(1, 0, 1, 1), Red(1, 0, 0, 1);
 
 // Whether a pixel next to p (a line may be rasterised one pixel off) shows the colour.

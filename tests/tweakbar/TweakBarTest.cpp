@@ -116,9 +116,8 @@ protected:
 
 int SDLCALL ForwardToTweakBar(void*, SDL_Event* event) { return TwEventSDL(event, 2, 0), 0; }
 
-// The library works only between TwInit and TwTerminate, on the current OpenGL core context;
-// TwTerminate forgets everything and the library can be started again. Events of any kind may
-// arrive through the demo's event watch at any time without harm.
+// The library works only between TwInit and TwTerminate, which forgets everything; it can be
+// started again. Events of any kind may arrive through the demo's event watch without harm.
 using Lifecycle = LibraryTest;
 
 TEST_F(Lifecycle, CallsOutsideInitFailTerminateForgetsEverythingAnyEventIsHarmless) {
@@ -158,9 +157,8 @@ TEST_F(Lifecycle, CallsOutsideInitFailTerminateForgetsEverythingAnyEventIsHarmle
     EXPECT_EQ(demo.weaponIndex, 2) << "the restarted library does not work its panel";
 }
 
-// Definition strings of float entries: a well-formed string gives exactly the limits it spells
-// out, in any order and spacing; anything malformed refuses the whole entry and says why in one
-// line; so are entries the panel cannot show.
+// A well-formed definition string gives exactly the limits it spells out, in any order and spacing;
+// a malformed one (or an entry the panel cannot show) is refused, with why in one line.
 using DefinitionString = LibraryTest;
 
 TEST_F(DefinitionString, WellFormedGivesExactlyTheLimitsSpelledOutMalformedIsRefusedInOneLine) {
@@ -202,10 +200,9 @@ TEST_F(DefinitionString, WellFormedGivesExactlyTheLimitsSpelledOutMalformedIsRef
 
 using Panel = LibraryTest;
 
-// Working the entries writes straight into the bound variables and nothing else: a drop-down the
-// chosen row's value (all fifteen clips listed without scrolling), floats moved by their step or
-// typed, always within their min and max. (Where the rows lie, and choosing and typing in the
-// running demo, the end-to-end panel tests check: they find each entry by its line of text.)
+// Working the entries writes their bound variables only: a drop-down the chosen row (all fifteen
+// clips listed), floats stepped or typed within their limits. (Where the rows lie, and choosing
+// and typing in the running demo, the end-to-end panel tests check.)
 TEST_F(Panel, WorkingTheEntriesWritesTheirVariablesWithinLimits) {
     DemoBar demo;
     PanelDriver driver(gl.Window(), demo.bar);
