@@ -31,12 +31,6 @@ protected:
         Util::Input::Shutdown();
     }
 
-    std::vector<RenderInterface::Renderable*> Objects(const char* operation) const {
-        std::vector<RenderInterface::Renderable*> objects;
-        for (const TestSupport::RecordedCall& call : recorder->Calls(operation)) objects.push_back(call.renderable);
-        return objects;
-    }
-
     TestSupport::OffscreenRenderer gl{320, 200};
     std::optional<TestSupport::RecordingRenderer> recorder;
     AnimationDemo demo;
@@ -47,7 +41,8 @@ protected:
 // day sky has its sun. Shutdown unregisters everything (light, sky, floor first), releases the
 // view and deletes the bar; a second Shutdown (TearDown's) touches nothing.
 TEST_F(SceneTest, InitShowsSkyFloorAndLightShutdownTakesEverythingAway) {
-    std::vector<RenderInterface::Renderable*> registered = Objects("Register");
+    std::vector<RenderInterface::Renderable*> registered, unregistered;
+    for (const TestSupport::RecordedCall& call : recorder->Calls("Register")) registered.push_back(call.renderable);
     ASSERT_GE(registered.size(), 3u);
     EXPECT_TRUE(registered[0] == demo.skyBox && registered[1] == demo.floorModel && registered[2] == demo.light);
     const std::vector<std::string> operations = recorder->Operations();
@@ -61,7 +56,7 @@ TEST_F(SceneTest, InitShowsSkyFloorAndLightShutdownTakesEverythingAway) {
     RenderInterface::CameraView* view = demo.camera.view;
     recorder->calls.clear();
     demo.Shutdown();
-    std::vector<RenderInterface::Renderable*> unregistered = Objects("UnRegister");
+    for (const TestSupport::RecordedCall& call : recorder->Calls("UnRegister")) unregistered.push_back(call.renderable);
     ASSERT_GE(unregistered.size(), 3u);
     EXPECT_TRUE(std::equal(sceneOrder.begin(), sceneOrder.end(), unregistered.begin())) << recorder->Transcript();
     std::sort(registered.begin(), registered.end());

@@ -1,5 +1,4 @@
-// The renderer's scene, on SDL's offscreen driver: files registered, and what it draws of models,
-// sky, skinned models and debug lines, read back and checked at the places glm projects to.
+// The renderer's files and what it draws, read back where glm projects the scene (offscreen driver).
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -17,12 +16,9 @@
 
 namespace {
 
-// Building blocks: simple meshes written to real files and registered through the renderer, and a
-// camera placed by hand whose projection glm computes, a reference independent of the renderer.
 using Rgba = std::array<std::uint8_t, 4>;
 
-// Adds an axis-aligned box: outward normals, counter-clockwise faces, one sRGB colour, and when
-// the mesh is skinned every vertex bound to `bone`.
+// Adds an axis-aligned box: outward normals, counter-clockwise faces, skinned vertices on `bone`.
 void AddBox(Assets::MeshData& mesh, const Math::Vector3& center, const Math::Vector3& h, Rgba color,
             std::uint8_t bone = 0) {
     const Math::Vector3 axes[3] = {Math::Vector3::unit_x, Math::Vector3::unit_y, Math::Vector3::unit_z};
@@ -87,7 +83,8 @@ protected:
     }
 
     // Creates a view and places its camera (up +y).
-    RenderInterface::CameraView* LookFrom(const Math::Vector3& from, const Math::Vector3& along, float fov = 0.7853982f) {
+    RenderInterface::CameraView* LookFrom(const Math::Vector3& from, const Math::Vector3& along,
+                                          float fov = 0.7853982f) {
         eye = from;
         forward = along;
         fovY = fov;
@@ -208,8 +205,8 @@ Assets::MeshData MakeSmoothTube(float radius, float halfHeight) {
     return mesh;
 }
 
-// A convex body cannot shade its own lit side, however closely the light grazes it (as it grazes
-// the legs of a walking figure): shadows on and off give the same picture of it, without specks.
+// A convex body casts no specks on its lit side, however closely the light grazes it (as it grazes
+// a walking figure's legs): shadows on and off give the same picture.
 TEST_F(Lighting, GrazingLightLeavesNoShadowSpecksOnAConvexBody) {
     RenderInterface::RenderSettings& settings = *RenderInterface::GetRenderSettings(*gl.Get());
     RegisterMesh("tube", MakeSmoothTube(40.0f, 40.0f));
@@ -327,7 +324,8 @@ protected:
         skeleton.bones.resize(2);
         skeleton.bones[0].name = "lower";
         skeleton.bones[1].name = "upper";
-        RegisterFile("two.ske", Assets::WriteSkeleton(skeleton), "two bones", &RenderInterface::Renderer::RegisterSkeleton);
+        RegisterFile("two.ske", Assets::WriteSkeleton(skeleton), "two bones",
+                     &RenderInterface::Renderer::RegisterSkeleton);
         model.SetModelName("column");
         model.SetSkeleton("two bones");
     }
@@ -379,8 +377,8 @@ TEST_F(Skinning, APoseThatIsNotFiniteIsReportedOnceAndDrawnInTheBindPose) {
 }
 
 
-// Debug lines and spheres last one frame: world ones hidden behind the scene, overlay ones over it,
-// colours as given (w ignored). A world line on the ground shows wherever it falls between pixel
+// Debug lines and spheres (three circles) last one frame: world ones hidden behind the scene,
+// overlay ones over it, colours as given (w ignored). A world line on the ground shows wherever it falls between pixel
 // rows, even seen at a grazing angle (a path drawn on the floor far from the camera).
 const Math::Vector4 Green(0, 1, 0, 1), Magenta(1, 0, 1, 1), Red(1, 0, 0, 1);
 
@@ -416,10 +414,11 @@ protected:
 };
 
 // A space the renderer does not know is reported once and drawn as a world line.
-TEST_F(DebugDrawing, WorldLinesAreHiddenBehindTheSceneOverlayLinesAreNot) {
+TEST_F(DebugDrawing, WorldLinesAndSpheresAreHiddenBehindTheSceneOverlayLinesAreNot) {
     HorizontalLine(0.5f, -3, Green, DebugRenderSpace::World);
     HorizontalLine(-0.5f, -3, Magenta, DebugRenderSpace::Overlay);
     HorizontalLine(2.5f, 3, Math::Vector4::unit_x, DebugRenderSpace::World);  // the demo's colours have w = 0
+    gl->DrawSphere(Math::Vector3(0, 0, 3), 2.0f, Red, DebugRenderSpace::World);
     ::testing::internal::CaptureStderr();
     for (const float y : {-1.0f, -1.1f}) HorizontalLine(y, -3, Magenta, static_cast<DebugRenderSpace>(7));
     const std::string message = ::testing::internal::GetCapturedStderr();
@@ -433,21 +432,15 @@ TEST_F(DebugDrawing, WorldLinesAreHiddenBehindTheSceneOverlayLinesAreNot) {
     EXPECT_TRUE(Shows(frame, Math::Vector3(-3.5f, 0.5f, -3), Green));
     EXPECT_TRUE(Shows(frame, Math::Vector3(-3.5f, -0.5f, -3), Magenta));
     EXPECT_TRUE(Shows(frame, Math::Vector3(0, 2.5f, 3), Red));
+    // Seen along -z, the sphere's circle around z is a ring of radius 2 and the other two are its
+    // vertical and horizontal diameters; the quarters between them are empty inside the ring.
+    for (const auto& [x, y, drawn] : {std::tuple{1.41421f, 1.41421f, true}, {0.0f, 1.0f, true}, {-1.0f, 0.0f, true},
+                                      {1.0f, 1.0f, false}, {-0.7f, -0.7f, false}})
+        EXPECT_EQ(Shows(frame, Math::Vector3(x, y, 3), Red), drawn) << x << "," << y;
 
     const FrameImage next = gl.RenderAndRead();
     EXPECT_FALSE(Shows(next, Math::Vector3(-3.5f, 0.5f, -3), Green)) << "lines outlived their frame";
     EXPECT_FALSE(Shows(next, Math::Vector3(-3.5f, -0.5f, -3), Magenta)) << "lines outlived their frame";
-}
-
-TEST_F(DebugDrawing, SpheresAreThreeCirclesAroundTheirCentre) {
-    gl->UnRegister(&box);
-    gl->DrawSphere(Math::Vector3(0, 0, 0), 2.0f, Green, DebugRenderSpace::World);
-    const FrameImage frame = gl.RenderAndRead();
-    // Seen along -z, the circle around z is a ring of radius 2 and the other two are its vertical
-    // and horizontal diameters; the quarters between them are empty inside the ring.
-    for (const auto& [x, y, drawn] : {std::tuple{1.41421f, 1.41421f, true}, {0.0f, 1.0f, true}, {-1.0f, 0.0f, true},
-                                      {1.0f, 1.0f, false}, {-0.7f, -0.7f, false}})
-        EXPECT_EQ(Shows(frame, Math::Vector3(x, y, 0), Green), drawn) << x << "," << y;
 }
 
 using LinesOnGround = SceneTest;
