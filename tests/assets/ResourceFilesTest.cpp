@@ -1,60 +1,51 @@
-// The builder's files against the app's registrations, loaded with the real renderer under the
-// app's own paths and names.
-#include <unistd.h>
-
-#include <cstdlib>
+// The builder's files against the app's registrations, made by the real renderer under the app's
+// own paths and names.
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 
+#include <AntTweakBar.h>
+#include <AssetBuilder.h>
+#include <TestSupport/OffscreenRenderer.h>
+#include <TestSupport/RecordingRenderer.h>
+
 #include "AssetTestSupport.h"
-
-using namespace AssetTests;
-
-namespace {
+#include "demo/AnimationDemo.h"
 
 namespace fs = std::filesystem;
 
-std::set<std::string> FilesBelow(const fs::path& root) {
-    std::set<std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(root / "resources")) {
-        if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), root).generic_string());
+// The demo, started from the build directory, loads every file it registers. The builder makes
+// exactly those files, each byte for byte what the build's own run of it wrote (so every run
+// writes the same), and the build's tree holds them with the exporter's warrior beside them.
+TEST(ResourceFiles, BuilderMakesExactlyTheFilesTheAppRegistersTheSameOnEveryRun) {
+    std::set<std::string> registered, built, tree;
+    const fs::path previous = fs::current_path();
+    fs::current_path(VANTOR_RESOURCE_ROOT);
+    {
+        TestSupport::OffscreenRenderer gl(64, 64);
+        TestSupport::RecordingRenderer recorder(*gl.Get());
+        AnimationDemo demo;
+        demo.Init(&recorder, 64.0f, 64.0f);
+        demo.Shutdown();
+        TwTerminate();
+        for (const TestSupport::RecordedCall& call : recorder.calls) {
+            if (!call.result) continue;
+            registered.insert(Assets::NormalizePath(call.text[0].substr(2)));
+            EXPECT_EQ(call.result, RenderInterface::ResourceResult::Loaded) << call.text[0];
+        }
     }
-    return files;
-}
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Runs the builder into a scratch directory of this process's own.
-fs::path RunBuilder(const std::string& name) {
-    const fs::path output = fs::path(::testing::TempDir()) / (name + std::to_string(getpid()));
-    EXPECT_EQ(std::system(("'" VANTOR_ASSETS_EXE "' '" + output.string() + "'").c_str()), 0);
-    return output;
-}
-
-}  // namespace
-
-// The demo, started from the build directory, loads every file it registers; the builder writes
-// exactly those files, byte for byte the same on a second run, and the build's tree holds them
-// with the exporter's warrior beside them.
-TEST(ResourceFiles, BuilderWritesExactlyTheFilesTheAppRegistersTheSameOnEveryRun) {
-    std::set<std::string> registered;
-    for (const AppResource& resource : AppResources()) {
-        registered.insert(Assets::NormalizePath(resource.path.substr(2)));
-        EXPECT_TRUE(resource.loaded) << resource.path;
-    }
+    fs::current_path(previous);
     EXPECT_EQ(registered.size(), 24u) << "textures, models, the skeleton and fifteen clips";
-    const fs::path first = RunBuilder("vantor-assets-first"), second = RunBuilder("vantor-assets-second");
-    const std::set<std::string> files = FilesBelow(first);
-    EXPECT_EQ(files, registered);
-    ASSERT_EQ(files, FilesBelow(second));
-    for (const std::string& file : files) EXPECT_TRUE(Slurp(first / file) == Slurp(second / file)) << file;
-    fs::remove_all(first);
-    fs::remove_all(second);
+    for (const AssetGen::AssetFile& file : AssetGen::BuildAllAssets()) {
+        built.insert(file.path);
+        Assets::Bytes written;
+        std::string error;
+        EXPECT_TRUE(Assets::ReadFileBytes(VANTOR_RESOURCE_ROOT "/" + file.path, written, error)) << error;
+        EXPECT_TRUE(written == file.bytes) << file.path << " differs from the build's";
+    }
+    EXPECT_EQ(built, registered);
+    for (const auto& entry : fs::recursive_directory_iterator(VANTOR_RESOURCE_ROOT "/resources")) {
+        if (entry.is_regular_file()) tree.insert(fs::relative(entry.path(), VANTOR_RESOURCE_ROOT).generic_string());
+    }
     registered.insert("resources/Warrior.glb");
-    EXPECT_EQ(FilesBelow(VANTOR_RESOURCE_ROOT), registered);
+    EXPECT_EQ(tree, registered);
 }
