@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz project with clang in its own directory, seeds each fuzzer with files made by our
-# writers, and runs every fuzzer for a bounded number of inputs (VANTOR_FUZZ_RUNS), or a bounded
+# writers (its FuzzSeedCorpus), and runs every fuzzer for a bounded number of inputs (VANTOR_FUZZ_RUNS), or a bounded
 # time when that is not set. Fails on any crash, leak or sanitizer report.
-# Usage: run-fuzzers.sh <source root> <work dir> <seed writer> [seconds]
+# Usage: run-fuzzers.sh <source root> <work dir> [seconds]
 set -euo pipefail
-root=$1 work=$2 seeder=$3 seconds=${4:-20}
+root=$1 work=$2 seconds=${3:-20}
 build=$work/build corpus=$work/corpus findings=$work/findings
 rm -rf "$corpus" "$findings"
 mkdir -p "$build" "$findings"
@@ -16,7 +16,7 @@ if ! { CC=clang-14 CXX=clang++-14 cmake -S "$root/tests/fuzz/project" -B "$build
   echo "!! building the fuzzers failed; log: $work/build.log"
   exit 1
 fi
-"$seeder" "$corpus"
+"$build/FuzzSeedCorpus" "$corpus"
 
 # A count of inputs checks as much on a loaded machine as on an idle one, only more slowly.
 if [ -n "${VANTOR_FUZZ_RUNS:-}" ]; then
