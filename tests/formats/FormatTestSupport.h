@@ -1,19 +1,16 @@
 #pragma once
-// Helpers for the format tests: laying out bytes by hand as docs/formats.md describes them,
-// patching fields of a valid file, checking that a reader refuses for the stated reason at the
-// stated byte, and files to read from disk.
+// Helpers for the format tests: bytes laid out by hand as docs/formats.md describes them, fields of
+// a valid file patched, refusals checked for their reason and the byte they point at, and sparse
+// files to read from disk.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <initializer_list>
 #include <limits>
-#include <string>
-
-#include <unistd.h>
-
-#include <Assets/Formats.h>
+#include <utility>
+#include <vector>
 
 #include "FormatSamples.h"
 
@@ -30,15 +27,12 @@ inline std::uint32_t Bits(float value) {
 // Appends little-endian fields, so expected files can be written out field by field.
 struct HandBytes {
     Assets::Bytes bytes;
-    HandBytes& Text(const char* text) {
-        for (const char* c = text; *c != '\0'; ++c) bytes.push_back(static_cast<std::uint8_t>(*c));
-        return *this;
-    }
     HandBytes& U8(std::uint8_t value) { bytes.push_back(value); return *this; }
-    HandBytes& U32(std::uint32_t value) {
-        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    HandBytes& Text(const char* text) {
+        for (const char* c = text; *c != '\0'; ++c) U8(static_cast<std::uint8_t>(*c));
         return *this;
     }
+    HandBytes& U32(std::uint32_t value) { return U8(value & 0xFF).U8(value >> 8 & 0xFF).U8(value >> 16 & 0xFF).U8(value >> 24); }
     HandBytes& F32(float value) { return U32(Bits(value)); }
 };
 
@@ -51,41 +45,39 @@ inline std::string TemporaryFile(const std::string& name, const Assets::Bytes& h
     return path.string();
 }
 
-inline void PutU32(Assets::Bytes& bytes, std::size_t offset, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes.at(offset + i) = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
 template <typename Data>
 using Reader = bool (*)(const Assets::Bytes&, Data&, std::string&);
 
-// The reader must refuse `bytes` with a message that contains `reason` and points at byte `at`
-// (for a patch, by default the patched field itself).
-constexpr std::size_t kPatchedField = SIZE_MAX, kAnywhere = SIZE_MAX - 1;
+// The reader must refuse `bytes` with a message that contains `reason` and, unless `at` is
+// SIZE_MAX, points at byte `at`.
 template <typename Data>
-::testing::AssertionResult Refuses(Reader<Data> read, const Assets::Bytes& bytes, const std::string& reason,
-                                   std::size_t at = kAnywhere) {
+::testing::AssertionResult Refuses(Reader<Data> read, const Assets::Bytes& bytes, const std::string& reason, std::size_t at = SIZE_MAX) {
     Data data;
     std::string error;
     if (read(bytes, data, error)) return ::testing::AssertionFailure() << "accepted; expected '" << reason << "'";
-    const bool placed = at == kAnywhere || error.find("(at byte " + std::to_string(at) + ")") != std::string::npos;
+    const bool placed = at == SIZE_MAX || error.find("(at byte " + std::to_string(at) + ")") != std::string::npos;
     return ::testing::AssertionResult(placed && error.find(reason) != std::string::npos) << "refused with '" << error << "'";
 }
 
-// One 32-bit field of a valid file overwritten, the reason the reader must give for it and the
-// byte its message must point at.
+// 32-bit fields of a valid file overwritten (at `offset` and any `more`), the reason the reader must
+// give and the byte its message must point at (by default the field at `offset`).
 struct Patch {
     std::size_t offset;
     std::uint32_t value;
     const char* reason;
-    std::size_t at = kPatchedField;
+    std::size_t at = SIZE_MAX;
+    std::vector<std::pair<std::size_t, std::uint32_t>> more = {};
 };
 
 template <typename Data>
 void ExpectPatchesRefused(Reader<Data> read, const Assets::Bytes& valid, std::initializer_list<Patch> patches) {
-    for (const Patch& patch : patches) {
+    for (Patch patch : patches) {
         Assets::Bytes bytes = valid;
-        PutU32(bytes, patch.offset, patch.value);
-        EXPECT_TRUE(Refuses(read, bytes, patch.reason, patch.at == kPatchedField ? patch.offset : patch.at))
+        patch.more.emplace_back(patch.offset, patch.value);
+        for (const auto& [offset, value] : patch.more) {
+            for (int i = 0; i < 4; ++i) bytes.at(offset + i) = static_cast<std::uint8_t>(value >> (8 * i));
+        }
+        EXPECT_TRUE(Refuses(read, bytes, patch.reason, patch.at == SIZE_MAX ? patch.offset : patch.at))
             << "value " << patch.value << " at byte " << patch.offset;
     }
 }
@@ -101,8 +93,7 @@ void ExpectRoundTripAndExactLength(Reader<Data> read, Assets::Bytes (*write)(con
     ASSERT_TRUE(read(valid, data, error)) << error;
     EXPECT_EQ(write(data), valid);
     for (std::size_t length = 0; length < valid.size(); ++length) {
-        const Assets::Bytes prefix(valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(length));
-        ASSERT_TRUE(Refuses(read, prefix, "truncated")) << "prefix of " << length << " bytes";
+        ASSERT_TRUE(Refuses(read, Assets::Bytes(valid.begin(), valid.begin() + length), "truncated")) << "prefix of " << length << " bytes";
     }
     Assets::Bytes longer = valid;
     longer.push_back(0);
