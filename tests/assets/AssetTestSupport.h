@@ -1,5 +1,5 @@
 #pragma once
-// The generated resources in the build's resources/ tree, read through the format readers.
+// The generated resources in the build's resources/ tree (the vantor_resources target writes them).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,19 +19,15 @@ using Math::Vector3;
 constexpr int kWeaponBone = 36;
 const Vector3 kWeaponOffset(9.75f, 2.8f, 6.305f);
 
-inline std::string BuildPath(const Assets::ResourceFile& file) {
-    return std::string(VANTOR_RESOURCE_ROOT "/") + Assets::RelativeResourcePath(file);
-}
-
-// One of the app's files through its reader; a file that does not load fails the test.
+// One of the app's files below `root` through its reader; a file that does not load fails the test.
 template <typename Data>
-Data Load(const Assets::ResourceFile& file, bool (*read)(const Assets::Bytes&, Data&, std::string&)) {
+Data Load(const Assets::ResourceFile& file, bool (*read)(const Assets::Bytes&, Data&, std::string&),
+          const std::string& root = VANTOR_RESOURCE_ROOT) {
     Assets::Bytes bytes;
     Data data;
     std::string error;
-    if (!Assets::ReadFileBytes(BuildPath(file), bytes, error) || !read(bytes, data, error)) {
-        ADD_FAILURE() << file.path << ": " << error << " (the vantor_resources target builds it)";
-    }
+    const std::string path = root + "/" + Assets::RelativeResourcePath(file);
+    EXPECT_TRUE(Assets::ReadFileBytes(path, bytes, error) && read(bytes, data, error)) << path << ": " << error;
     return data;
 }
 

@@ -2,8 +2,6 @@
 // must be what the demo's own files hold, bone for bone and key for key. Carried back in through
 // vantor-import, the warrior must be the one that went out and move the same way, its poses
 // sampled here with glm in double precision, independently of the runtime.
-#include <gtest/gtest.h>
-
 #include <assimp/Importer.hpp>
 #include <assimp/scene.h>
 
@@ -16,34 +14,21 @@
 #include <iterator>
 #include <string>
 
-#include <Assets/Formats.h>
-#include <Assets/ResourcePaths.h>
-
 #include "../animation/AnimationReference.h"
+#include "../assets/AssetTestSupport.h"
 
 namespace {
 
 using AnimationReference::Exact;
+using AssetTests::Load;
 using AnimationReference::ExactPose;
 
 constexpr float kClipUnitsPerSecond = 0.007f * 60.0f;  // the demo's clip step per frame at 60 fps
 
-// One of the demo's files below `root` through its reader.
-template <typename Data>
-Data Read(const Assets::ResourceFile& file, bool (*read)(const Assets::Bytes&, Data&, std::string&),
-          const std::string& root = VANTOR_BUILD_DIR) {
-    const std::string path = root + "/" + Assets::RelativeResourcePath(file);
-    Assets::Bytes bytes;
-    std::string why;
-    Data data;
-    EXPECT_TRUE(Assets::ReadFileBytes(path, bytes, why) && read(bytes, data, why)) << path << ": " << why;
-    return data;
-}
-
 // Assimp, like most viewers, shows only the default scene; one scene per weapon is reached by
 // making it the default (the digit has the same length, so the GLB's chunk sizes still hold).
 const aiScene* Import(Assimp::Importer& importer, int scene = 0) {
-    std::ifstream in(VANTOR_BUILD_DIR "/resources/Warrior.glb", std::ios::binary);
+    std::ifstream in(VANTOR_RESOURCE_ROOT "/resources/Warrior.glb", std::ios::binary);
     std::string glb((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::size_t field = glb.find("\"scene\":0");
     EXPECT_NE(field, std::string::npos);
@@ -116,7 +101,7 @@ double Difference(const ExactPose& a, const ExactPose& b) {
 // under the name the demo registers, its length in seconds, and every key of every track at its
 // own time: nothing resampled, nothing lost.
 TEST(ExportedWarrior, SkeletonAndClipsKeepNamesParentsBindPosesAndEveryKey) {
-    const auto skeleton = Read(Assets::kSkeletonFile, Assets::ReadSkeleton);
+    const auto skeleton = Load(Assets::kSkeletonFile, Assets::ReadSkeleton);
     Assimp::Importer importer;
     const aiScene* scene = Import(importer);
     const aiMesh* body = FindMesh(scene, "Warrior");
@@ -141,7 +126,7 @@ TEST(ExportedWarrior, SkeletonAndClipsKeepNamesParentsBindPosesAndEveryKey) {
     }
     ASSERT_EQ(scene->mNumAnimations, Assets::kClipFiles.size());
     for (std::size_t c = 0; c < Assets::kClipFiles.size(); ++c) {
-        const auto clip = Read(Assets::kClipFiles[c], Assets::ReadAnimation);
+        const auto clip = Load(Assets::kClipFiles[c], Assets::ReadAnimation);
         const aiAnimation* animation = scene->mAnimations[c];
         const std::string name = Assets::kClipFiles[c].name;
         EXPECT_EQ(animation->mName.C_Str(), name);
@@ -166,7 +151,7 @@ TEST(ExportedWarrior, SkeletonAndClipsKeepNamesParentsBindPosesAndEveryKey) {
 // the demo's grip: the hand's bind matrix, then translate(9.75, 2.8, 6.305), then the weapon.
 // Assimp lists every joint of the skin; only the hand may carry the weapon's weight.
 TEST(ExportedWarrior, MeshesAreTheDemosWithEachWeaponAtTheGrip) {
-    const auto body = Read(Assets::kPlayerMeshFile, Assets::ReadMesh);
+    const auto body = Load(Assets::kPlayerMeshFile, Assets::ReadMesh);
     for (int s = 0; s < static_cast<int>(Assets::kWeaponFiles.size()); ++s) {
         const std::string weaponName = Assets::kWeaponFiles[s].name;
         Assimp::Importer importer;
@@ -181,7 +166,7 @@ TEST(ExportedWarrior, MeshesAreTheDemosWithEachWeaponAtTheGrip) {
             const double linear = srgb <= 0.04045 ? srgb / 12.92 : std::pow((srgb + 0.055) / 1.055, 2.4);
             EXPECT_NEAR(warrior->mColors[0][v].r, linear, 1e-5) << "vertex " << v;
         }
-        const auto weapon = Read(Assets::kWeaponFiles[s], Assets::ReadMesh);
+        const auto weapon = Load(Assets::kWeaponFiles[s], Assets::ReadMesh);
         ASSERT_EQ(held->mNumVertices, weapon.vertices.size());
         EXPECT_EQ(held->mNumFaces, weapon.indices.size() / 3);
         std::vector<const aiBone*> carrying;
@@ -205,10 +190,10 @@ TEST(ExportedWarrior, MeshesAreTheDemosWithEachWeaponAtTheGrip) {
 // Walk and Run move the same way at ten times across each clip.
 TEST(RoundTrip, KeepsTheSkeletonBoneForBoneAndHowWalkAndRunMove) {
     const std::string folder = ::testing::TempDir() + "round-trip-" + std::to_string(getpid());
-    const std::string command = VANTOR_IMPORT " " VANTOR_BUILD_DIR "/resources/Warrior.glb --out " + folder + "/resources > " + folder + ".log";
+    const std::string command = VANTOR_IMPORT " " VANTOR_RESOURCE_ROOT "/resources/Warrior.glb --out " + folder + "/resources > " + folder + ".log";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    const auto skeleton = Read(Assets::kSkeletonFile, Assets::ReadSkeleton);
-    const auto back = Read(Assets::kSkeletonFile, Assets::ReadSkeleton, folder);
+    const auto skeleton = Load(Assets::kSkeletonFile, Assets::ReadSkeleton);
+    const auto back = Load(Assets::kSkeletonFile, Assets::ReadSkeleton, folder);
     ASSERT_EQ(back.bones.size(), skeleton.bones.size());
     for (std::size_t b = 0; b < skeleton.bones.size(); ++b) {
         const Assets::BoneData& sent = skeleton.bones[b];
@@ -217,7 +202,7 @@ TEST(RoundTrip, KeepsTheSkeletonBoneForBoneAndHowWalkAndRunMove) {
         EXPECT_LE(Difference(Exact(back.bones[b].bindPose), Exact(sent.bindPose)), 1e-4) << sent.name;
     }
     for (const Assets::ResourceFile& file : {Assets::kClipFiles[13], Assets::kClipFiles[14]}) {  // Walk and Run
-        const auto sent = Read(file, Assets::ReadAnimation), returned = Read(file, Assets::ReadAnimation, folder);
+        const auto sent = Load(file, Assets::ReadAnimation), returned = Load(file, Assets::ReadAnimation, folder);
         EXPECT_NEAR(returned.duration, sent.duration, 1e-4) << file.name;
         double worst = 0.0;
         for (int i = 0; i < 10; ++i) {
