@@ -4,20 +4,13 @@
 #include <set>
 #include <vector>
 
-#include <glm/glm.hpp>
-#include <glm/gtc/matrix_transform.hpp>
-#include <glm/gtc/quaternion.hpp>
-#include <glm/gtc/type_ptr.hpp>
-
+#include "../animation/AnimationReference.h"
 #include "AssetTestSupport.h"
 
 using namespace AssetTests;
+using namespace AnimationReference;
 
-namespace {
-glm::vec3 ToGlm(const Vector3& v) { return glm::vec3(v.x, v.y, v.z); }
-}  // namespace
-
-// The bind pose, composed here with glm from each bone's local translation, rotation and scale: a
+// The bind pose, composed with glm from each bone's local translation, rotation and scale: a
 // humanoid about 180 tall with the feet on y = 0 and the toes ahead of the ankles (+z). Bone 36 is
 // the right hand by name, by place (right is -x when facing +z) and by hierarchy: the end of the
 // chain chest - clavicle - upper arm - forearm, each link reaching further from the chest. Skinning
@@ -25,15 +18,11 @@ glm::vec3 ToGlm(const Vector3& v) { return glm::vec3(v.x, v.y, v.z); }
 // matrix. Scales stay 1 (the weapon offset is unscaled).
 TEST(Skeleton, IsAHumanoidWithBone36AsItsRightHandAndInverseBindsThatUndoTheBindPose) {
     const auto skeleton = Load(Assets::kSkeletonFile, Assets::ReadSkeleton);
-    std::vector<glm::mat4> model;
+    std::vector<glm::dmat4> model;
     for (const Assets::BoneData& bone : skeleton.bones) {
-        const Math::VQS& p = bone.bindPose;
-        const glm::mat4 local = glm::translate(glm::mat4(1), ToGlm(p.translation)) *
-                                glm::mat4_cast(glm::quat(p.rotation.s, ToGlm(p.rotation.v))) * glm::scale(glm::mat4(1), ToGlm(p.scale));
-        model.push_back(bone.parent < 0 ? local : model[bone.parent] * local);
-        EXPECT_LT(Math::Length(p.scale - Vector3::one), 1e-5f) << bone.name;
-        const glm::mat4 product = model.back() * glm::transpose(glm::make_mat4(bone.inverseBind.m));
-        for (int i = 0; i < 16; ++i) EXPECT_NEAR(product[i / 4][i % 4], i / 4 == i % 4 ? 1.0f : 0.0f, 1e-3f) << bone.name;
+        model.push_back((bone.parent < 0 ? glm::dmat4(1.0) : model[bone.parent]) * Trs(Exact(bone.bindPose)));
+        EXPECT_LT(Math::Length(bone.bindPose.scale - Vector3::one), 1e-5f) << bone.name;
+        EXPECT_LT(MaxDifference(bone.inverseBind, glm::inverse(model.back())), 1e-3) << bone.name;
     }
     const auto at = [&](const std::string& name) { return glm::vec3(model.at(BoneIndex(skeleton, name))[3]); };
     EXPECT_LT(at("LeftToe").y, 5.0f);

@@ -1,4 +1,4 @@
-// The maths library against glm, an independent implementation, on seeded random inputs.
+// The maths library against glm, an independent implementation.
 // Matrix4 is row-major (m[row * 4 + col]); glm is column-major (g[col][row]).
 #include <Math/Math.h>
 #include <glm/glm.hpp>
@@ -30,26 +30,22 @@ void ExpectNear(const Matrix4& actual, const glm::mat4& expected, float toleranc
     for (int i = 0; i < 16; ++i) EXPECT_NEAR(actual[i], expected[i % 4][i / 4], tolerance) << "row " << i / 4 << ", column " << i % 4;
 }
 
-class RandomInputs {
-public:
-    float Uniform(float lo, float hi) { return std::uniform_real_distribution<float>(lo, hi)(engine_); }
-    Vector3 Vector(float range = 10.0f) { return Vector3(Uniform(-range, range), Uniform(-range, range), Uniform(-range, range)); }
-    glm::quat UnitQuaternion() {
-        glm::vec4 c(Uniform(-1, 1), Uniform(-1, 1), Uniform(-1, 1), Uniform(-1, 1));
-        c.w += c.w < 0 ? -0.2f : 0.2f;  // keeps the length away from zero
-        c = glm::normalize(c);
-        return glm::quat(c.w, c.x, c.y, c.z);
-    }
-    // A general matrix, kept well-conditioned by a dominant diagonal.
-    Matrix4 Matrix() {
-        Matrix4 m;
-        for (int i = 0; i < 16; ++i) m[i] = Uniform(-1.0f, 1.0f) + (i % 5 == 0 ? 5.0f : 0.0f);
-        return m;
-    }
-
-private:
-    std::mt19937 engine_{20240611u};
-};
+// Seeded random inputs: general vectors, unit quaternions, and general matrices kept
+// well-conditioned by a dominant diagonal.
+std::mt19937 engine{20240611u};
+float Uniform(float lo, float hi) { return std::uniform_real_distribution<float>(lo, hi)(engine); }
+Vector3 RandomVector(float range = 10.0f) { return Vector3(Uniform(-range, range), Uniform(-range, range), Uniform(-range, range)); }
+glm::quat RandomRotation() {
+    glm::vec4 c(Uniform(-1, 1), Uniform(-1, 1), Uniform(-1, 1), Uniform(-1, 1));
+    c.w += c.w < 0 ? -0.2f : 0.2f;  // keeps the length away from zero
+    c = glm::normalize(c);
+    return glm::quat(c.w, c.x, c.y, c.z);
+}
+Matrix4 RandomMatrix() {
+    Matrix4 m;
+    for (int i = 0; i < 16; ++i) m[i] = Uniform(-1.0f, 1.0f) + (i % 5 == 0 ? 5.0f : 0.0f);
+    return m;
+}
 
 // q and -q are the same rotation, so results are compared by what they do to vectors.
 void ExpectSameRotation(const Quaternion& actual, const Quaternion& expected) {
@@ -60,9 +56,8 @@ void ExpectSameRotation(const Quaternion& actual, const Quaternion& expected) {
 
 // Cross, Dot and Length agree with glm, and Cross is right-handed.
 TEST(VectorProducts, MatchGlmAndAreRightHanded) {
-    RandomInputs random;
     for (int i = 0; i < 100; ++i) {
-        const Vector3 a = random.Vector(), b = random.Vector();
+        const Vector3 a = RandomVector(), b = RandomVector();
         ExpectNear(Cross(a, b), glm::cross(ToGlm(a), ToGlm(b)), 1e-4f);
         EXPECT_NEAR(Dot(a, b), glm::dot(ToGlm(a), ToGlm(b)), 1e-4f);
         EXPECT_NEAR(Length(a), glm::length(ToGlm(a)), 1e-5f);
@@ -72,8 +67,7 @@ TEST(VectorProducts, MatchGlmAndAreRightHanded) {
 // Normalising matches glm in place and as a copy, keeps zero at zero (no NaNs), and survives
 // magnitudes whose squared length under- or overflows a float (3-4-5 triangles).
 TEST(VectorNormalize, MatchesGlmAndHandlesZeroAndExtremes) {
-    RandomInputs random;
-    for (Vector3 a : {random.Vector(), random.Vector(), random.Vector(0.01f), Vector3::zero}) {
+    for (Vector3 a : {RandomVector(), RandomVector(), RandomVector(0.01f), Vector3::zero}) {
         const glm::vec3 expected = a == Vector3::zero ? glm::vec3(0.0f) : glm::normalize(ToGlm(a));
         ExpectNear(Normalized(a), expected);
         a.Normalize();
@@ -86,10 +80,9 @@ TEST(VectorNormalize, MatchesGlmAndHandlesZeroAndExtremes) {
 // Axis-angle construction and the RotateX/Y/Z shorthands match glm::angleAxis (axis need not be
 // unit; a zero axis gives the identity), and positive angles turn counter-clockwise.
 TEST(QuaternionAxisAngle, MatchesGlm) {
-    RandomInputs random;
     for (int i = 0; i < 50; ++i) {
-        const Vector3 axis = random.Vector();
-        const float angle = random.Uniform(-2.0f * kPi, 2.0f * kPi);
+        const Vector3 axis = RandomVector();
+        const float angle = Uniform(-2.0f * kPi, 2.0f * kPi);
         ExpectNear(Quaternion(angle, axis), glm::angleAxis(angle, glm::normalize(ToGlm(axis))));
     }
     ExpectNear(Quaternion::RotateX(0.7f), glm::angleAxis(0.7f, glm::vec3(1, 0, 0)));
@@ -102,10 +95,9 @@ TEST(QuaternionAxisAngle, MatchesGlm) {
 // Rotating a vector matches glm; a * b applies b first; products of unit quaternions stay unit.
 TEST(QuaternionComposition, RightOperandActsFirstAndStaysUnit) {
     ExpectNear(Rotate(Quaternion::RotateZ(kPi / 2) * Quaternion::RotateX(kPi / 2), Vector3::unit_y), glm::vec3(0, 0, 1));
-    RandomInputs random;
     for (int i = 0; i < 100; ++i) {
-        const glm::quat a = random.UnitQuaternion(), b = random.UnitQuaternion();
-        const Vector3 v = random.Vector();
+        const glm::quat a = RandomRotation(), b = RandomRotation();
+        const Vector3 v = RandomVector();
         ExpectNear(Rotate(FromGlm(a), v), a * ToGlm(v), 1e-4f);
         const Quaternion product = FromGlm(a) * FromGlm(b);
         ExpectNear(product, a * b);
@@ -117,9 +109,8 @@ TEST(QuaternionComposition, RightOperandActsFirstAndStaysUnit) {
 // stays unit. Equal or nearly equal inputs, where sin(theta) vanishes, still give finite unit
 // rotations between.
 TEST(Slerp, MatchesGlmStaysUnitAndCopesWithNearlyEqualInputs) {
-    RandomInputs random;
     for (int i = 0; i < 100; ++i) {
-        const glm::quat a = random.UnitQuaternion(), b = random.UnitQuaternion();
+        const glm::quat a = RandomRotation(), b = RandomRotation();
         for (float t = 0.0f; t <= 1.0f; t += 0.125f) {
             const Quaternion result = Slerp(FromGlm(a), FromGlm(b), t);
             ExpectNear(result, glm::slerp(a, b, t), 1e-4f);
@@ -139,15 +130,14 @@ TEST(Slerp, MatchesGlmStaysUnitAndCopesWithNearlyEqualInputs) {
 
 // Product, transpose, point transform and inverse agree with glm; a singular matrix inverts to the identity.
 TEST(Matrix, ProductAndInverseMatchGlm) {
-    RandomInputs random;
     for (int i = 0; i < 50; ++i) {
-        const Matrix4 a = random.Matrix(), b = random.Matrix();
+        const Matrix4 a = RandomMatrix(), b = RandomMatrix();
         ExpectNear(a * b, ToGlm(a) * ToGlm(b), 1e-4f);
         ExpectNear(Transpose(a), glm::transpose(ToGlm(a)), 0.0f);
         ExpectNear(TransformPoint(a, Vector3(1, -2, 3)), glm::vec3(ToGlm(a) * glm::vec4(1, -2, 3, 1)), 1e-4f);
         ExpectNear(Inverse(a), glm::inverse(ToGlm(a)), 1e-5f);
     }
-    Matrix4 singular = random.Matrix();
+    Matrix4 singular = RandomMatrix();
     singular[8] = singular[9] = singular[10] = singular[11] = 0.0f;
     ExpectNear(Inverse(singular), glm::mat4(1.0f), 0.0f);
 }
@@ -159,11 +149,10 @@ TEST(Matrix, RotationAndTrsMatchGlmWithAxesInColumns) {
     ExpectNear(Math::ToMatrix4(Quaternion(kPi / 2, Vector3::unit_y)).Column(2), glm::vec3(1, 0, 0));
     const Math::VQS pose{Vector3(1, 0, 0), Quaternion::RotateZ(kPi / 2), Vector3(2, 1, 1)};
     ExpectNear(TransformPoint(Math::ToMatrix4(pose), Vector3::unit_x), glm::vec3(1, 2, 0));
-    RandomInputs random;
     for (int i = 0; i < 100; ++i) {
-        const glm::quat q = random.UnitQuaternion();
+        const glm::quat q = RandomRotation();
         ExpectNear(Math::ToMatrix4(FromGlm(q)), glm::mat4_cast(q));
-        const Vector3 t = random.Vector(), s = random.Vector(3.0f);
+        const Vector3 t = RandomVector(), s = RandomVector(3.0f);
         const glm::mat4 expected = glm::scale(glm::translate(glm::mat4(1.0f), ToGlm(t)) * glm::mat4_cast(q), ToGlm(s));
         ExpectNear(Matrix4::TRS(t, FromGlm(q), s), expected, 1e-4f);
     }
@@ -173,9 +162,8 @@ TEST(Matrix, RotationAndTrsMatchGlmWithAxesInColumns) {
 // up still gives a proper rotation.
 TEST(Matrix, CameraMatricesMatchGlm) {
     ExpectNear(Matrix4::Perspective(1.2f, 1.75f, 0.5f, 200.0f), glm::perspectiveRH_NO(1.2f, 1.75f, 0.5f, 200.0f));
-    RandomInputs random;
     for (int i = 0; i < 50; ++i) {
-        const Vector3 eye = random.Vector(), forward = random.Vector();
+        const Vector3 eye = RandomVector(), forward = RandomVector();
         ExpectNear(Matrix4::LookAt(eye, forward, Vector3::unit_y), glm::lookAtRH(ToGlm(eye), ToGlm(eye + forward), glm::vec3(0, 1, 0)), 1e-4f);
     }
     for (const Vector3& forward : {Vector3::unit_y, -Vector3::unit_y}) {
