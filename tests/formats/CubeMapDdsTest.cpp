@@ -81,16 +81,11 @@ TEST(CubeMapDds, ReadsOtherToolsVariantsAndOurOwnFiles) {
 // consistent header; each message points at the field at fault.
 TEST(CubeMapDds, EveryRefusal) {
     ExpectPatchesRefused(Assets::ReadCubeMapDds, Assets::WriteCubeMapDds(Cube(2)),
-                         {{0, 0x20534458, "bad magic"},
-                          {4, 128, "header size 128"},
-                          {kCaps2, 0, "not a cube map"},
+                         {{0, 0x20534458, "bad magic"}, {4, 128, "header size 128"}, {kCaps2, 0, "not a cube map"},
                           {kCaps2, 0x7E00, "six faces"},  // no -z face
-                          {kCaps2, 0x20FE00, "volume"},
-                          {kHeight, 1, "square"},
-                          {kPitch, 12, "row pitch 12"},
+                          {kCaps2, 0x20FE00, "volume"}, {kHeight, 1, "square"}, {kPitch, 12, "row pitch 12"},
                           {kPixelFlags, 0x20000, "uncompressed RGB"},  // luminance
-                          {kBitCount, 24, "not 24"},
-                          {kPixelFormatSize, 24, "pixel format size 24"},
+                          {kBitCount, 24, "not 24"}, {kPixelFormatSize, 24, "pixel format size 24"},
                           {kRedMask, 0x0000FF00, "neither RGBA8 nor BGRA8"},
                           {kBlueMask, 0x00FF0000, "neither RGBA8 nor BGRA8", kRedMask},  // red and blue alike
                           {kAlphaMask, 0, "neither RGBA8 nor BGRA8", kRedMask},          // alpha flag, no alpha

@@ -3,7 +3,6 @@
 // few bytes; an allocation that fails is a refusal like any other.
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <new>
 
 #include "FormatTestSupport.h"
@@ -22,14 +21,12 @@ std::uint64_t BytesReadSoFar() {
     return value;
 }
 
-// A reader of one kind of file: "read", or the reason it refused.
-template <typename Data>
-std::function<std::string(const std::string&)> Via(Assets::FileResult (*read)(const std::string&, Data&, std::string&)) {
-    return [read](const std::string& path) {
-        Data data;
-        std::string error;
-        return read(path, data, error) == Assets::FileResult::Read ? "read" : error;
-    };
+// The file read by one reader: "read", or the reason it refused.
+template <typename Data, Assets::FileResult (*Read)(const std::string&, Data&, std::string&)>
+std::string ReadWith(const std::string& path) {
+    Data data;
+    std::string error;
+    return Read(path, data, error) == Assets::FileResult::Read ? "read" : error;
 }
 
 }  // namespace
@@ -46,12 +43,14 @@ void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 TEST(FileReading, HugeFilesAreRefusedAfterAFewBytesAndFailedAllocationsAreRefusals) {
     constexpr std::uint64_t MiB = 1 << 20, GiB = MiB << 10;
-    const auto mesh = Via(Assets::ReadMeshFile), dds = Via(Assets::ReadCubeMapDdsFile);
+    const auto mesh = ReadWith<Assets::MeshData, Assets::ReadMeshFile>, dds = ReadWith<Assets::CubeMapData, Assets::ReadCubeMapDdsFile>;
+    const auto skeleton = ReadWith<Assets::SkeletonData, Assets::ReadSkeletonFile>;
+    const auto clip = ReadWith<Assets::AnimationData, Assets::ReadAnimationFile>;
     const Assets::Bytes sky = Assets::WriteCubeMapDds({128, {}});  // the header of 128-pixel faces
     const struct {
         Assets::Bytes head;
         std::uint64_t size;
-        std::function<std::string(const std::string&)> read;
+        std::string (*read)(const std::string&);
         const char* reason;
         std::size_t failAbove;
     } cases[] = {
@@ -60,9 +59,9 @@ TEST(FileReading, HugeFilesAreRefusedAfterAFewBytesAndFailedAllocationsAreRefusa
         {{}, 200 * MiB, mesh, "bad magic: not mesh data (at byte 0)", 0},
         {HandBytes().Text("VMSH").U32(1).U32(0).U32(Assets::kMaxVertices).U32(3).bytes, 200 * MiB, mesh,
          "unexpected bytes after the end of the data (at byte 36000032)", 0},
-        {HandBytes().Text("VSKE").U32(1).U32(1).bytes, 200 * MiB, Via(Assets::ReadSkeletonFile), "bone name length 0", 0},
-        {HandBytes().Text("VANM").U32(1).F32(1).U32(1).U32(0).U32(Assets::kMaxKeys).U32(0).U32(0).bytes, 200 * MiB,
-         Via(Assets::ReadAnimationFile), "increase strictly (0.000000 then 0.000000) (at byte 48)", 0},
+        {HandBytes().Text("VSKE").U32(1).U32(1).bytes, 200 * MiB, skeleton, "bone name length 0", 0},
+        {HandBytes().Text("VANM").U32(1).F32(1).U32(1).U32(0).U32(Assets::kMaxKeys).U32(0).U32(0).bytes, 200 * MiB, clip,
+         "increase strictly (0.000000 then 0.000000) (at byte 48)", 0},
         {Assets::WriteCubeMapDds({Assets::kMaxFaceSize, {}}), 200 * MiB, dds, "unexpected bytes", 0},
         {sky, 128 + 6 * 128 * 128 * 4, dds, "read", 0},
         {sky, 128 + 6 * 128 * 128 * 4, dds, "not enough memory", 32 * 1024}};

@@ -7,9 +7,7 @@
 
 #include <cstring>
 #include <filesystem>
-#include <initializer_list>
 #include <limits>
-#include <utility>
 #include <vector>
 
 #include "FormatSamples.h"
@@ -38,11 +36,11 @@ struct HandBytes {
 
 // A file in the temporary folder holding `head`, then a hole (no disk used) up to `size` bytes.
 inline std::string TemporaryFile(const std::string& name, const Assets::Bytes& head, std::uint64_t size) {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() / (std::to_string(getpid()) + name);
+    const std::string path = (std::filesystem::temp_directory_path() / (std::to_string(getpid()) + name)).string();
     std::string error;
-    EXPECT_TRUE(Assets::WriteFileBytes(path.string(), head, error)) << error;
+    EXPECT_TRUE(Assets::WriteFileBytes(path, head, error)) << error;
     std::filesystem::resize_file(path, size);
-    return path.string();
+    return path;
 }
 
 template <typename Data>

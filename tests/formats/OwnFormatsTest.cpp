@@ -35,15 +35,10 @@ TEST(MeshFormat, LayoutRoundTripAndExactLength) {
 TEST(MeshFormat, EveryRefusal) {
     const Assets::Bytes flat = Assets::WriteMesh(Triangle(false));
     ExpectPatchesRefused(Assets::ReadMesh, flat,
-                         {{0, 0x48534D58, "bad magic"},
-                          {4, 2, "version 2"},
-                          {8, 2, "unknown mesh flags"},
-                          {12, 0, "vertex count 0 outside 1..1000000"},
-                          {16, 0, "index count 0 outside 3..3000000"},
-                          {16, 4, "multiple of 3"},
-                          {12, 1000001, "vertex count 1000001 outside"},
-                          {16, 3000003, "index count 3000003 outside"},
-                          {12, 4, "truncated"},
+                         {{0, 0x48534D58, "bad magic"}, {4, 2, "version 2"}, {8, 2, "unknown mesh flags"},
+                          {12, 0, "vertex count 0 outside 1..1000000"}, {16, 0, "index count 0 outside 3..3000000"},
+                          {16, 4, "multiple of 3"}, {12, 1000001, "vertex count 1000001 outside"},
+                          {16, 3000003, "index count 3000003 outside"}, {12, 4, "truncated"},
                           {12, 2, "36 unexpected bytes", kFirstVertex + 2 * 36 + 3 * 4},
                           {flat.size() - 4, 3, "index 3 is not below the vertex count 3"}});
     for (std::size_t f = kFirstVertex + 36; f < kFirstVertex + 68; f += 4) {  // position, normal and uv of the second vertex
@@ -51,10 +46,8 @@ TEST(MeshFormat, EveryRefusal) {
     }
     const std::size_t weights = kFirstVertex + 56 + 40;  // second skinned vertex: 0.25, 0.75
     ExpectPatchesRefused(Assets::ReadMesh, Assets::WriteMesh(Triangle(true)),
-                         {{weights, Bits(-0.25f), "outside [0, 1]"},
-                          {weights + 4, Bits(1.25f), "outside [0, 1]"},
-                          {weights, Bits(0.5f), "instead of 1"},
-                          {weights + 4, Bits(0.0f), "instead of 1", weights},
+                         {{weights, Bits(-0.25f), "outside [0, 1]"}, {weights + 4, Bits(1.25f), "outside [0, 1]"},
+                          {weights, Bits(0.5f), "instead of 1"}, {weights + 4, Bits(0.0f), "instead of 1", weights},
                           {weights, Bits(-kInfinity), "not a finite number"}});
 }
 
@@ -82,21 +75,15 @@ TEST(SkeletonFormat, LayoutRoundTripAndExactLength) {
 TEST(SkeletonFormat, EveryRefusal) {
     const Assets::Bytes valid = Assets::WriteSkeleton(kChain);
     ExpectPatchesRefused(Assets::ReadSkeleton, valid,
-                         {{0, 0x454B5357, "bad magic"},
-                          {4, 0, "version 0"},
-                          {8, 0, "bone count 0 outside 1..1024"},
-                          {8, 1025, "bone count 1025 outside"},
-                          {8, 1024, "truncated or oversized"},
-                          {kFirstBone, 0, "name length 0"},
-                          {kFirstBone, 256, "name length 256"},
+                         {{0, 0x454B5357, "bad magic"}, {4, 0, "version 0"}, {8, 0, "bone count 0 outside 1..1024"},
+                          {8, 1025, "bone count 1025 outside"}, {8, 1024, "truncated or oversized"},
+                          {kFirstBone, 0, "name length 0"}, {kFirstBone, 256, "name length 256"},
                           {kFirstBone + 4, 0x73700048, "NUL"},        // "H\0ps"
                           {kFirstBone + 4, 0x7370FF48, "not UTF-8"},  // a byte no UTF-8 text holds
                           {kFirstBone + 4, 0x7370C348, "not UTF-8"},  // a sequence cut short
                           {kFirstBone + 4, 0x80A0ED48, "not UTF-8"},  // a surrogate
-                          {kHipsParent, 0, "earlier bone"},
-                          {kSpineParent, 1, "earlier bone"},
-                          {kSpineParent, 2, "earlier bone"},
-                          {kHandParent, 0xFFFFFFFE, "earlier bone"},
+                          {kHipsParent, 0, "earlier bone"}, {kSpineParent, 1, "earlier bone"},
+                          {kSpineParent, 2, "earlier bone"}, {kHandParent, 0xFFFFFFFE, "earlier bone"},
                           {kSpineParent + 28, Bits(0.9f), "not a unit quaternion", kSpineParent + 16},  // |(0, 0.6, 0, 0.9)|
                           {kSpineParent + 4, Bits(3e38f), "bind translation 3e+38 exceeds the limit of 100000"},
                           {kSpineParent + 40, Bits(-1001.0f), "bind scale -1001 exceeds the limit of 1000"}});
@@ -132,11 +119,8 @@ TEST(AnimationFormat, LayoutRoundTripAndExactLength) {
 // key values that are not finite, too large or not unit rotations.
 TEST(AnimationFormat, EveryRefusal) {
     ExpectPatchesRefused(Assets::ReadAnimation, Assets::WriteAnimation(Clip()),
-                         {{0, 0x4D4E4158, "bad magic"},
-                          {4, 1000, "version 1000"},
-                          {8, Bits(0.0f), "not positive"},
-                          {8, Bits(-1.0f), "not positive"},
-                          {8, Bits(kInfinity), "duration is not a finite"},
+                         {{0, 0x4D4E4158, "bad magic"}, {4, 1000, "version 1000"}, {8, Bits(0.0f), "not positive"},
+                          {8, Bits(-1.0f), "not positive"}, {8, Bits(kInfinity), "duration is not a finite"},
                           {8, Bits(1.01e5f), "duration 101000 exceeds the limit of 100000"},
                           {12, 1025, "track count 1025 outside 0..1024"},
                           {kKeyedTrack + 4, 100001, "translation key count 100001 outside"},
