@@ -1,6 +1,6 @@
 // The warrior posed by the real animation runtime: every clip the app registers, the gait of the
 // two the demo plays, and the weapons carried in them.
-#include <set>
+#include <tuple>
 #include <vector>
 
 #include <Animation/Registry.h>
@@ -30,9 +30,7 @@ void Register() {
 }
 
 // Model-space bone matrices and skinning matrices of the warrior in a registered clip at `time`.
-struct Pose {
-    std::vector<Math::Matrix4> bones, skinning;
-};
+struct Pose { std::vector<Math::Matrix4> bones, skinning; };
 Pose Sample(const std::string& clip, float time) {
     RenderInterface::AnimationState state;
     state.SetAnimationName(clip);
@@ -56,11 +54,12 @@ Pose Sample(const std::string& clip, float time) {
 TEST(EveryClip, IsKeyedToItsEndAndMovesTheBodyAboveTheFloorWithoutTearingIt) {
     Register();
     const auto mesh = Load(Assets::kPlayerMeshFile, Assets::ReadMesh);
-    std::set<std::pair<std::uint32_t, std::uint32_t>> edges;
+    std::vector<std::tuple<std::uint32_t, std::uint32_t, float>> edges;  // the ends and the bind length of each
     for (std::size_t t = 0; t + 2 < mesh.indices.size(); t += 3) {
         for (int k = 0; k < 3; ++k) {
             const std::uint32_t a = mesh.indices[t + k], b = mesh.indices[t + (k + 1) % 3];
-            if (Math::Length(mesh.vertices[a].position - mesh.vertices[b].position) > 0.3f) edges.emplace(std::min(a, b), std::max(a, b));
+            const float length = Math::Length(mesh.vertices[a].position - mesh.vertices[b].position);
+            if (length > 0.3f) edges.emplace_back(a, b, length);
         }
     }
     for (const Assets::ResourceFile& file : Assets::kClipFiles) {
@@ -87,12 +86,9 @@ TEST(EveryClip, IsKeyedToItsEndAndMovesTheBodyAboveTheFloorWithoutTearingIt) {
                 skinned.push_back(sum);
                 lowest = std::min(lowest, sum.y);
             }
-            for (const auto& [a, b] : edges) {
-                stretch = std::max(stretch, Math::Length(skinned[a] - skinned[b]) /
-                                                Math::Length(mesh.vertices[a].position - mesh.vertices[b].position));
-            }
-            for (std::size_t bone = 0; bone < pose.bones.size(); ++bone) {
-                moved = std::max(moved, Math::Length(Translation(pose.bones[bone]) - Translation(start.bones[bone])));
+            for (const auto& [a, b, length] : edges) stretch = std::max(stretch, Math::Length(skinned[a] - skinned[b]) / length);
+            for (std::size_t b = 0; b < pose.bones.size(); ++b) {
+                moved = std::max(moved, Math::Length(Translation(pose.bones[b]) - Translation(start.bones[b])));
             }
         }
         EXPECT_GT(lowest, -1.5f);
@@ -126,11 +122,8 @@ TEST(Gait, PlantedFootStaysWithinOneWorldUnitPerStepAndTheCycleLoopsWithoutAJump
             float lowest = 1e9f, drift = 0.0f;
             for (const Vector3& p : ball) lowest = std::min(lowest, p.y);
             int stances = 0;
-            for (std::size_t i = 0, start = 0; i < ball.size(); ++i) {
-                if (ball[i].y > lowest + 0.25f) {
-                    start = i + 1;
-                    continue;
-                }
+            for (std::size_t i = 0, start = 0; i < ball.size(); ++i) {  // a stance runs from `start` to i
+                if (ball[i].y > lowest + 0.25f) start = i + 1;
                 stances += start == i;
                 for (std::size_t a = start; a < i; ++a) drift = std::max(drift, std::hypot(ball[a].x - ball[i].x, ball[a].z - ball[i].z));
             }
