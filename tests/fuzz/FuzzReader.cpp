@@ -4,15 +4,17 @@
 // memory; a file of our own formats that reads is canonical (it writes back to the same bytes).
 // Cube maps from other tools (RGBA order, mip chains, no alpha) are written in our one layout, so
 // an accepted cube map need only read back to the same faces once written.
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-#include <type_traits>
-
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include <Assets/Formats.h>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "FormatSamples.h"
 
 namespace {
 
@@ -46,6 +48,23 @@ int Check(const std::uint8_t* data, std::size_t size, bool (*read)(const Assets:
 }
 
 }  // namespace
+
+// Before fuzzing, the format tests' small valid files of this reader's kind go into each corpus
+// folder named on the command line, so that the fuzzer starts from deep inside the format.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    using namespace FormatTest;
+    const std::vector<Assets::Bytes> seeds[] = {{Assets::WriteMesh(Triangle(false)), Assets::WriteMesh(Triangle(true))},
+                                                {Assets::WriteSkeleton(kChain)},
+                                                {Assets::WriteAnimation({2.0f, {}}), Assets::WriteAnimation(Clip())},
+                                                {Assets::WriteCubeMapDds(Cube(1)), Assets::WriteCubeMapDds(Cube(4))}};
+    for (int i = 1; i < *argc; ++i) {
+        for (std::size_t s = 0; std::filesystem::is_directory((*argv)[i]) && s < seeds[FUZZ_READER].size(); ++s) {
+            std::string error;
+            if (!Assets::WriteFileBytes((*argv)[i] + ("/seed" + std::to_string(s)), seeds[FUZZ_READER][s], error)) Violated(error.c_str());
+        }
+    }
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     switch (FUZZ_READER) {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the fuzz project with clang in its own directory, seeds each fuzzer with the format tests'
-# small files (FuzzSeedCorpus), and runs every fuzzer for VANTOR_FUZZ_RUNS inputs (a count checks
-# as much on a loaded machine as on an idle one, only more slowly), or for [seconds] when that is
-# not set. Fails on any crash, leak or sanitizer report.
+# Builds the fuzz project with clang in its own directory and runs every fuzzer (each seeds its
+# corpus folder with the format tests' small files of its kind) for VANTOR_FUZZ_RUNS inputs (a
+# count checks as much on a loaded machine as on an idle one, only more slowly), or for [seconds]
+# when that is not set. Fails on any crash, leak or sanitizer report.
 # Usage: run-fuzzers.sh <source root> <work dir> [seconds]
 set -euo pipefail
 root=$1 work=$2 build=$2/build corpus=$2/corpus findings=$2/findings
@@ -18,11 +18,11 @@ if ! { CC=clang-14 CXX=clang++-14 cmake -S "$root/tests/fuzz/project" -B "$build
   echo "!! building the fuzzers failed; log: $work/build.log"
   exit 1
 fi
-"$build/FuzzSeedCorpus" "$corpus"
 
 failed=0
 for fuzzer in FuzzMesh FuzzSkeleton FuzzAnimation FuzzCubeMap; do
   echo "== $fuzzer $bound"
+  mkdir -p "$corpus/$fuzzer"
   if ! "$build/$fuzzer" "$corpus/$fuzzer" "$bound" -max_len=4096 -rss_limit_mb=2048 \
       -artifact_prefix="$findings/$fuzzer-" -print_final_stats=1 >"$work/$fuzzer.log" 2>&1; then
     echo "!! $fuzzer found a problem; log: $work/$fuzzer.log, inputs: $findings"
