@@ -7,21 +7,22 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <type_traits>
 
 #include "../animation/AnimationReference.h"
 #include "../assets/AssetTestSupport.h"
 
 namespace {
 
-using AnimationReference::Exact;
+using namespace AnimationReference;
 using AssetTests::Load;
-using AnimationReference::ExactPose;
 
 constexpr float kClipUnitsPerSecond = 0.007f * 60.0f;  // the demo's clip step per frame at 60 fps
 
@@ -62,31 +63,24 @@ void ExpectKeys(const AssimpKey* actual, unsigned count, const std::vector<Key>&
     }
 }
 
-// One channel at `time`: held at the ends, interpolated between the two keys around it.
-template <typename Key, typename Value>
-Value SampleChannel(const std::vector<Key>& keys, double time, Value bind, Value (*mix)(Value, Value, double)) {
-    if (keys.empty()) return bind;
-    if (time <= keys.front().time) return Exact(keys.front().value);
-    for (std::size_t k = 1; k < keys.size(); ++k) {
-        if (time <= keys[k].time) {
-            const double span = double(keys[k].time) - keys[k - 1].time;
-            return mix(Exact(keys[k - 1].value), Exact(keys[k].value), (time - keys[k - 1].time) / span);
-        }
-    }
-    return Exact(keys.back().value);
-}
-
+// One bone's exact pose in a clip at `time` (glm, double): each channel held at its ends and
+// interpolated between the two keys around it, rotations along the shorter arc; without a track,
+// the bind pose.
 ExactPose SamplePose(const Assets::AnimationData& clip, std::uint32_t bone, const Math::VQS& bind, double time) {
-    const ExactPose rest = Exact(bind);
+    const auto channel = [time](const auto& keys, auto value) -> decltype(value) {
+        const auto next = std::find_if(keys.begin(), keys.end(), [time](const auto& key) { return key.time >= time; });
+        if (keys.empty()) return value;
+        if (next == keys.begin() || next == keys.end()) return Exact((next == keys.end() ? keys.back() : *next).value);
+        const auto& last = *std::prev(next);
+        const double f = (time - last.time) / (double(next->time) - last.time);
+        if constexpr (std::is_same_v<decltype(value), glm::dquat>) return glm::slerp(Exact(last.value), Exact(next->value), f);
+        else return glm::mix(Exact(last.value), Exact(next->value), f);
+    };
+    ExactPose pose = Exact(bind);
     for (const Assets::BoneTrack& track : clip.tracks) {
-        if (track.bone != bone) continue;
-        auto lerp = [](glm::dvec3 a, glm::dvec3 b, double t) { return glm::mix(a, b, t); };
-        auto slerp = [](glm::dquat a, glm::dquat b, double t) { return glm::slerp(a, b, t); };
-        return {SampleChannel<Assets::Vector3Key, glm::dvec3>(track.translations, time, rest.translation, lerp),
-                SampleChannel<Assets::RotationKey, glm::dquat>(track.rotations, time, rest.rotation, slerp),
-                SampleChannel<Assets::Vector3Key, glm::dvec3>(track.scales, time, rest.scale, lerp)};
+        if (track.bone == bone) pose = {channel(track.translations, pose.translation), channel(track.rotations, pose.rotation), channel(track.scales, pose.scale)};
     }
-    return rest;
+    return pose;
 }
 
 double Difference(const ExactPose& a, const ExactPose& b) {
