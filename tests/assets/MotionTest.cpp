@@ -149,19 +149,20 @@ TEST(Gait, PlantedFootStaysWithinOneWorldUnitPerStepAndTheCycleLoopsWithoutAJump
 
 // Each weapon is modelled with its grip at the origin: the handle passes within a finger's thickness
 // of it, and the weapon reaches well beyond. Placed as the app places them in every frame of Walk
-// and Run: the sword's blade (its farthest point from the grip) points forward and up, the gun's
-// muzzle ahead, and the shield's centre lies further out to the right (-x) than the forearm.
+// and Run: the sword's blade (its tip, the point farthest from the grip) points forward and up, the
+// gun's muzzle ahead, and the shield's centre lies further out to the right (-x) than the forearm.
 TEST(WeaponGrip, WeaponsAreHeldAtTheirGripAndCarriedNaturally) {
     Register();
-    const auto sword = Load(Assets::kSwordFile, Assets::ReadMesh), gun = Load(Assets::kGunFile, Assets::ReadMesh),
-               shield = Load(Assets::kShieldFile, Assets::ReadMesh);
-    for (const Assets::MeshData* mesh : {&sword, &gun, &shield}) {
-        float nearest = 1e9f, farthest = 0.0f;
-        for (const Assets::MeshVertex& v : mesh->vertices) {
+    Vector3 tips[3], centres[3];  // of the sword, shield and gun (kWeaponFiles): the farthest point from the grip
+    for (std::size_t w = 0; w < 3; ++w) {
+        const auto mesh = Load(Assets::kWeaponFiles[w], Assets::ReadMesh);
+        float nearest = 1e9f;
+        for (const Assets::MeshVertex& v : mesh.vertices) {
             nearest = std::min(nearest, Math::Length(v.position));
-            farthest = std::max(farthest, Math::Length(v.position));
+            if (Math::Length(v.position) > Math::Length(tips[w])) tips[w] = v.position;
+            centres[w] += v.position * (1.0f / float(mesh.vertices.size()));
         }
-        EXPECT_TRUE(nearest < 3.0f && farthest > 15.0f) << nearest << " to " << farthest;
+        EXPECT_TRUE(nearest < 3.0f && Math::Length(tips[w]) > 15.0f) << Assets::kWeaponFiles[w].name;
     }
     const std::size_t forearm = BoneIndex(Load(Assets::kSkeletonFile, Assets::ReadSkeleton), "RightForearm");
     const Math::Matrix4 offset = Math::Matrix4::TRS(kWeaponOffset, Math::Quaternion::identity, Vector3::one);
@@ -170,21 +171,12 @@ TEST(WeaponGrip, WeaponsAreHeldAtTheirGripAndCarriedNaturally) {
             const Pose pose = Sample(clip, t);
             const Math::Matrix4 placement = pose.bones.at(kWeaponBone) * offset;
             const Vector3 grip = Math::TransformPoint(placement, Vector3::zero);
-            auto farthest = [&](const Assets::MeshData& mesh) {
-                Vector3 best = grip;
-                for (const Assets::MeshVertex& v : mesh.vertices) {
-                    const Vector3 p = Math::TransformPoint(placement, v.position);
-                    if (Math::Length(p - grip) > Math::Length(best - grip)) best = p;
-                }
-                return best - grip;
-            };
-            const Vector3 blade = farthest(sword), muzzle = farthest(gun);
+            const Vector3 blade = Math::TransformPoint(placement, tips[0]) - grip, muzzle = Math::TransformPoint(placement, tips[2]) - grip;
             EXPECT_GT(Math::Length(blade), 80.0f);
             EXPECT_TRUE(blade.z > 0.25f * Math::Length(blade) && blade.y > 0.25f * Math::Length(blade)) << clip << " " << t;
             EXPECT_GT(muzzle.z, 0.8f * Math::Length(muzzle)) << clip << " " << t;
-            float centreX = 0.0f;
-            for (const Assets::MeshVertex& v : shield.vertices) centreX += Math::TransformPoint(placement, v.position).x / shield.vertices.size();
-            EXPECT_LT(centreX, std::min(Translation(pose.bones.at(forearm)).x, Translation(pose.bones[kWeaponBone]).x) - 5.0f)
+            EXPECT_LT(Math::TransformPoint(placement, centres[1]).x,
+                      std::min(Translation(pose.bones.at(forearm)).x, Translation(pose.bones[kWeaponBone]).x) - 5.0f)
                 << clip << " " << t;
         }
     }
