@@ -33,11 +33,9 @@ Data Load(const Assets::ResourceFile& file, bool (*read)(const Assets::Bytes&, D
 
 // The index of the named bone; the bone count, which no .at() accepts, when there is none.
 inline std::size_t BoneIndex(const Assets::SkeletonData& skeleton, const std::string& name) {
-    for (std::size_t i = 0; i < skeleton.bones.size(); ++i) {
-        if (skeleton.bones[i].name == name) return i;
-    }
-    ADD_FAILURE() << "no bone " << name;
-    return skeleton.bones.size();
+    const auto found = std::find_if(skeleton.bones.begin(), skeleton.bones.end(), [&](const auto& bone) { return bone.name == name; });
+    EXPECT_NE(found, skeleton.bones.end()) << "no bone " << name;
+    return static_cast<std::size_t>(found - skeleton.bones.begin());
 }
 
 inline Vector3 Translation(const Math::Matrix4& m) { return Vector3(m[3], m[7], m[11]); }

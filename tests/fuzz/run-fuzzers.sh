@@ -12,12 +12,9 @@ rm -rf "$corpus" "$findings"
 mkdir -p "$build" "$findings"
 
 echo "== Building the fuzzers with clang in $build"
-if ! { CC=clang-14 CXX=clang++-14 cmake -S "$root/tests/fuzz/project" -B "$build" -DVANTOR_ROOT="$root" \
-         -DCMAKE_BUILD_TYPE=RelWithDebInfo && cmake --build "$build" -j2; } >"$work/build.log" 2>&1; then
-  tail -n 40 "$work/build.log"
-  echo "!! building the fuzzers failed; log: $work/build.log"
-  exit 1
-fi
+{ CC=clang-14 CXX=clang++-14 cmake -S "$root/tests/fuzz/project" -B "$build" -DVANTOR_ROOT="$root" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo && cmake --build "$build" -j2; } >"$work/build.log" 2>&1 ||
+  { tail -n 40 "$work/build.log"; echo "!! building the fuzzers failed; log: $work/build.log"; exit 1; }
 
 failed=0
 for fuzzer in FuzzMesh FuzzSkeleton FuzzAnimation FuzzCubeMap; do
