@@ -1,7 +1,6 @@
-// Warrior.glb read back by Assimp, a glTF reader independent of the writer: what a viewer shows
-// must be what the demo's own files hold, bone for bone and key for key. Carried back in through
-// vantor-import, the warrior must be the one that went out and move the same way, its poses
-// sampled here with glm in double precision, independently of the runtime.
+// Warrior.glb read back by Assimp, a glTF reader independent of the writer: what a viewer shows must be what the
+// demo's own files hold, bone for bone and key for key. Carried back in through vantor-import, the warrior must be
+// the one that went out and move the same way, its poses sampled here with glm in double, apart from the runtime.
 #include <assimp/Importer.hpp>
 #include <assimp/scene.h>
 
@@ -26,8 +25,8 @@ using AssetTests::Load;
 
 constexpr float kClipUnitsPerSecond = 0.007f * 60.0f;  // the demo's clip step per frame at 60 fps
 
-// Assimp, like most viewers, shows only the default scene; one scene per weapon is reached by
-// making it the default (the digit has the same length, so the GLB's chunk sizes still hold).
+// Assimp, like most viewers, shows only the default scene; one scene per weapon is reached by making it the default
+// (the digit has the same length, so the GLB's chunk sizes still hold).
 const aiScene* Import(Assimp::Importer& importer, int scene = 0) {
     std::ifstream in(VANTOR_RESOURCE_ROOT "/resources/Warrior.glb", std::ios::binary);
     std::string glb((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -63,9 +62,8 @@ void ExpectKeys(const AssimpKey* actual, unsigned count, const std::vector<Key>&
     }
 }
 
-// One bone's exact pose in a clip at `time` (glm, double): each channel held at its ends and
-// interpolated between the two keys around it, rotations along the shorter arc; without a track,
-// the bind pose.
+// One bone's exact pose in a clip at `time` (glm, double): each channel held at its ends and interpolated between the
+// two keys around it, rotations along the shorter arc; without a track, the bind pose.
 ExactPose SamplePose(const Assets::AnimationData& clip, std::uint32_t bone, const Math::VQS& bind, double time) {
     const auto channel = [time](const auto& keys, auto value) -> decltype(value) {
         const auto next = std::find_if(keys.begin(), keys.end(), [time](const auto& key) { return key.time >= time; });
@@ -90,10 +88,9 @@ double Difference(const ExactPose& a, const ExactPose& b) {
 
 }  // namespace
 
-// The skeleton: every bone a node of its name under its parent, its bind pose as the node's
-// transform, joints in bone order with the inverse bind matrices (transposed correctly). Every clip
-// under the name the demo registers, its length in seconds, and every key of every track at its
-// own time: nothing resampled, nothing lost.
+// The skeleton: every bone a node of its name under its parent, its bind pose as the node's transform, joints in bone
+// order with the inverse bind matrices (transposed correctly). Every clip under the name the demo registers, its
+// length in seconds, and every key of every track at its own time: nothing resampled, nothing lost.
 TEST(ExportedWarrior, SkeletonAndClipsKeepNamesParentsBindPosesAndEveryKey) {
     const auto skeleton = Load(Assets::kSkeletonFile, Assets::ReadSkeleton);
     Assimp::Importer importer;
@@ -141,9 +138,9 @@ TEST(ExportedWarrior, SkeletonAndClipsKeepNamesParentsBindPosesAndEveryKey) {
     }
 }
 
-// The warrior's mesh with its colours decoded from sRGB, and in each scene one weapon held at
-// the demo's grip: the hand's bind matrix, then translate(9.75, 2.8, 6.305), then the weapon.
-// Assimp lists every joint of the skin; only the hand may carry the weapon's weight.
+// The warrior's mesh with its colours decoded from sRGB, and in each scene one weapon held at the demo's grip: the
+// hand's bind matrix, then translate(9.75, 2.8, 6.305), then the weapon. Assimp lists every joint of the skin; only
+// the hand may carry the weapon's weight.
 TEST(ExportedWarrior, MeshesAreTheDemosWithEachWeaponAtTheGrip) {
     const auto body = Load(Assets::kPlayerMeshFile, Assets::ReadMesh);
     for (int s = 0; s < static_cast<int>(Assets::kWeaponFiles.size()); ++s) {
@@ -164,12 +161,9 @@ TEST(ExportedWarrior, MeshesAreTheDemosWithEachWeaponAtTheGrip) {
         ASSERT_EQ(held->mNumVertices, weapon.vertices.size());
         EXPECT_EQ(held->mNumFaces, weapon.indices.size() / 3);
         std::vector<const aiBone*> carrying;
-        for (unsigned b = 0; b < held->mNumBones; ++b) {
-            const aiBone* bone = held->mBones[b];
-            if (std::any_of(bone->mWeights, bone->mWeights + bone->mNumWeights, [](const aiVertexWeight& w) { return w.mWeight > 0.0f; })) {
-                carrying.push_back(bone);
-            }
-        }
+        std::copy_if(held->mBones, held->mBones + held->mNumBones, std::back_inserter(carrying), [](const aiBone* bone) {
+            return std::any_of(bone->mWeights, bone->mWeights + bone->mNumWeights, [](const aiVertexWeight& w) { return w.mWeight > 0.0f; });
+        });
         ASSERT_EQ(carrying.size(), 1u);
         EXPECT_STREQ(carrying[0]->mName.C_Str(), "RightHand");
         EXPECT_EQ(carrying[0]->mNumWeights, weapon.vertices.size());
@@ -180,8 +174,8 @@ TEST(ExportedWarrior, MeshesAreTheDemosWithEachWeaponAtTheGrip) {
     }
 }
 
-// Exported, then imported through vantor-import: the same skeleton comes back bone for bone, and
-// Walk and Run move the same way at ten times across each clip.
+// Exported, then imported through vantor-import: the same skeleton comes back bone for bone, and Walk and Run move
+// the same way at ten times across each clip.
 TEST(RoundTrip, KeepsTheSkeletonBoneForBoneAndHowWalkAndRunMove) {
     const std::string folder = ::testing::TempDir() + "round-trip-" + std::to_string(getpid());
     const std::string command = VANTOR_IMPORT " " VANTOR_RESOURCE_ROOT "/resources/Warrior.glb --out " + folder + "/resources > " + folder + ".log";

@@ -1,12 +1,11 @@
 #pragma once
-// Small valid files of every kind: the format tests lay them out by hand and patch them (their
-// offsets refer to these shapes), and the fuzzers start from them.
+// Small valid files of every kind: the format tests lay them out by hand and patch them (their offsets refer to these
+// shapes), and the fuzzers start from them.
 #include <Assets/Formats.h>
 
 namespace FormatTest {
 
-// A triangle, its last texture coordinates at the largest magnitude allowed; the skinned one has
-// two vertices with several influences.
+// A triangle, its last texture coordinates the largest allowed; the skinned one has two vertices of several influences.
 inline Assets::MeshData Triangle(bool skinned) {
     Assets::MeshData mesh{skinned, {}, {0, 1, 2}};
     for (float i : {0.0f, 1.0f, 2.0f}) {
@@ -32,8 +31,7 @@ inline Assets::BoneData Bone(const std::string& name, std::int32_t parent, float
 // Hips (root), Spine and Hand_R in a chain; each bone takes 112 bytes and its name.
 inline const Assets::SkeletonData kChain{{Bone("Hips", -1, 1.0f), Bone("Spine", 0, 2.0f), Bone("Hand_R", 1, 3.0f)}};
 
-// An empty track for bone 0, then bone 2 with two translation, three rotation and one scale key,
-// which holds the largest scales allowed.
+// An empty track for bone 0, then bone 2 with two translation, three rotation and one scale key (the largest scales).
 inline Assets::AnimationData Clip() {
     using Math::Quaternion, Math::Vector3;
     const Assets::BoneTrack keyed{2,

@@ -1,10 +1,9 @@
-// The asset formats of docs/formats.md. Our own (.mesh, .ske, .anim): the writer produces exactly
-// the documented bytes, what it wrote reads back unchanged, a file of the wrong length is refused.
-// DDS cube maps: standard files that other tools read, the common uncompressed variants accepted.
-// Every refusal: counts are checked against the limits and the bytes left before any allocation,
-// and each message points at the field at fault. Reading from disk: a file's header and counts
-// are checked against its size and the limits before its body is read, so a huge file (sparse, so
-// it costs no disk) is refused after a few bytes; an allocation that fails is a refusal like any other.
+// The asset formats of docs/formats.md. Our own (.mesh, .ske, .anim): the writer produces exactly the documented
+// bytes, what it wrote reads back unchanged, a file of the wrong length is refused. DDS cube maps: standard files
+// that other tools read, the common uncompressed variants accepted. Every refusal: counts are checked against the
+// limits and the bytes left before any allocation, and each message points at the field at fault. Reading from disk:
+// a file's header and counts are checked against its size and the limits before its body is read, so a huge file
+// (sparse, so it costs no disk) is refused after a few bytes; an allocation that fails is a refusal like any other.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -53,8 +52,7 @@ std::string TemporaryFile(const std::string& name, const Assets::Bytes& head, st
 
 template <typename Data> using Reader = bool (*)(const Assets::Bytes&, Data&, std::string&);
 
-// The reader must refuse `bytes` with a message that contains `reason` and, unless `at` is
-// SIZE_MAX, points at byte `at`.
+// The reader must refuse `bytes` with a message containing `reason` and (unless `at` is SIZE_MAX) byte `at`.
 template <typename Data>
 ::testing::AssertionResult Refuses(Reader<Data> read, const Assets::Bytes& bytes, const std::string& reason, std::size_t at = SIZE_MAX) {
     Data data;
@@ -64,8 +62,8 @@ template <typename Data>
     return ::testing::AssertionResult(placed && error.find(reason) != std::string::npos) << "refused with '" << error << "'";
 }
 
-// 32-bit fields of a valid file overwritten (at `offset` and any `more`), the reason the reader must
-// give and the byte its message must point at (by default the field at `offset`).
+// 32-bit fields of a valid file overwritten (at `offset` and any `more`), the reason the reader must give and the
+// byte its message must point at (by default the field at `offset`).
 struct Patch {
     std::size_t offset;
     std::uint32_t value;
@@ -87,9 +85,8 @@ void ExpectPatchesRefused(Reader<Data> read, const Assets::Bytes& valid, std::in
     }
 }
 
-// What the writer wrote reads back and writes again to the same bytes (with the writer checked
-// against hand-laid bytes, this checks every field read); every proper prefix is refused as
-// truncated and one byte more as unexpected.
+// What the writer wrote reads back and writes again to the same bytes (with the writer checked against hand-laid
+// bytes, this checks every field read); every proper prefix is refused as truncated and one byte more as unexpected.
 template <typename Data>
 void ExpectRoundTripAndExactLength(Reader<Data> read, Assets::Bytes (*write)(const Data&), const Data& original) {
     const Assets::Bytes valid = write(original);
@@ -165,8 +162,8 @@ TEST(MeshFormat, LayoutRoundTripAndExactLength) {
     EXPECT_TRUE(Assets::ReadMesh(Assets::WriteMesh(Triangle(false)), read, error) && read.vertices[2].boneWeights == (std::array<float, 4>{1, 0, 0, 0})) << error;
 }
 
-// Bad header fields and counts, indices past the vertices, floats that are not finite or too
-// large, and skin weights out of range or not summing to 1.
+// Bad header fields and counts, indices past the vertices, floats that are not finite or too large, and skin weights
+// out of range or not summing to 1.
 TEST(MeshFormat, EveryRefusal) {
     const Assets::Bytes flat = Assets::WriteMesh(Triangle(false));
     ExpectPatchesRefused(Assets::ReadMesh, flat,
@@ -204,9 +201,8 @@ TEST(SkeletonFormat, LayoutRoundTripAndExactLength) {
     ExpectRoundTripAndExactLength(Assets::ReadSkeleton, Assets::WriteSkeleton, forest);
 }
 
-// Bad header fields and names (UTF-8 only), a parent that is not an earlier bone (one pass over the
-// bones must build the hierarchy), floats that are not finite or too large, and rotations that are
-// not unit quaternions.
+// Bad header fields and names (UTF-8 only), a parent that is not an earlier bone (one pass over the bones must build
+// the hierarchy), floats that are not finite or too large, and rotations that are not unit quaternions.
 TEST(SkeletonFormat, EveryRefusal) {
     const Assets::Bytes valid = Assets::WriteSkeleton(kChain);
     ExpectPatchesRefused(Assets::ReadSkeleton, valid,
@@ -234,8 +230,7 @@ constexpr std::size_t kTranslationKeys = kKeyedTrack + 16;
 constexpr std::size_t kRotationKeys = kTranslationKeys + 2 * 16;
 constexpr std::size_t kScaleKeys = kRotationKeys + 3 * 20;
 
-// Tracks are written in bone order whatever order they are given in; clips with and without
-// tracks read back unchanged.
+// Tracks are written in bone order whatever order they come in; clips with and without tracks read back unchanged.
 TEST(AnimationFormat, LayoutRoundTripAndExactLength) {
     HandBytes expected;
     expected.Text("VANM").U32(1).F32(1.5f).U32(2).U32(0).U32(0).U32(0).U32(0).U32(2).U32(2).U32(3).U32(1);
@@ -250,8 +245,8 @@ TEST(AnimationFormat, LayoutRoundTripAndExactLength) {
     ExpectRoundTripAndExactLength(Assets::ReadAnimation, Assets::WriteAnimation, Assets::AnimationData{2.0f, {}});
 }
 
-// Bad header fields and counts, keys or tracks out of order (sampling walks them in order), and
-// key values that are not finite, too large or not unit rotations.
+// Bad header fields and counts, keys or tracks out of order (sampling walks them in order), and key values that are
+// not finite, too large or not unit rotations.
 TEST(AnimationFormat, EveryRefusal) {
     ExpectPatchesRefused(Assets::ReadAnimation, Assets::WriteAnimation(Clip()),
                          {{0, 0x4D4E4158, "bad magic"}, {4, 1000, "version 1000"}, {8, Bits(0.0f), "not positive"},
@@ -274,8 +269,8 @@ TEST(AnimationFormat, EveryRefusal) {
                           {kRotationKeys + 36, Bits(0.0f), "not a unit quaternion", kRotationKeys + 24}});  // (0.6, 0, 0, 0)
 }
 
-// What we write is a standard DDS cube map: ImageMagick reads every face, in order, each pixel in
-// the right channel order. The header carries the documented fields, pixels stored blue first.
+// What we write is a standard DDS cube map: ImageMagick reads every face, in order, each pixel in the right channel
+// order. The header carries the documented fields, pixels stored blue first.
 TEST(CubeMapDds, OtherToolsReadWhatWeWrite) {
     const Assets::Bytes bytes = Assets::WriteCubeMapDds(Cube(2));
     EXPECT_EQ(Assets::Bytes(bytes.begin(), bytes.begin() + kPixels), Header(2, 0x100F, 1, 0x41, kBgra).bytes);
@@ -291,8 +286,8 @@ TEST(CubeMapDds, OtherToolsReadWhatWeWrite) {
     std::filesystem::remove(path + ".rgba");
 }
 
-// Files from other tools: red-first pixels, no alpha channel, and mip chains whose smaller levels
-// are skipped (faces 0 to 4 and the smaller levels hold 99s). Our own files read back unchanged.
+// Files from other tools: red-first pixels, no alpha channel, and mip chains whose smaller levels are skipped (faces
+// 0 to 4 and the smaller levels hold 99s). Our own files read back unchanged.
 TEST(CubeMapDds, ReadsOtherToolsVariantsAndOurOwnFiles) {
     const struct {
         HandBytes file;
@@ -317,8 +312,8 @@ TEST(CubeMapDds, ReadsOtherToolsVariantsAndOurOwnFiles) {
     for (std::uint32_t size : {1u, 2u, 5u}) ExpectRoundTripAndExactLength(Assets::ReadCubeMapDds, Assets::WriteCubeMapDds, Cube(size));
 }
 
-// Only complete cube maps of uncompressed 32-bit pixels, of a size within the limit, in a
-// consistent header; each message points at the field at fault.
+// Only complete cube maps of uncompressed 32-bit pixels, of a size within the limit, in a consistent header; each
+// message points at the field at fault.
 TEST(CubeMapDds, EveryRefusal) {
     ExpectPatchesRefused(Assets::ReadCubeMapDds, Assets::WriteCubeMapDds(Cube(2)),
                          {{0, 0x20534458, "bad magic"}, {4, 128, "header size 128"}, {kCaps2, 0, "not a cube map"},

@@ -1,9 +1,8 @@
-// One asset reader on arbitrary bytes: the fuzz project builds this file once per reader, which
-// FUZZ_READER names (0 mesh, 1 skeleton, 2 animation, 3 DDS cube map). Besides not crashing, a
-// reader must give every refusal a reason and read a file exactly as it reads the same bytes from
-// memory; a file of our own formats that reads is canonical (it writes back to the same bytes).
-// Cube maps from other tools (RGBA order, mip chains, no alpha) are written in our one layout, so
-// an accepted cube map need only read back to the same faces once written.
+// One asset reader on arbitrary bytes: the fuzz project builds this file once per reader, which FUZZ_READER names (0
+// mesh, 1 skeleton, 2 animation, 3 DDS cube map). Besides not crashing, a reader must give every refusal a reason and
+// read a file exactly as it reads the same bytes from memory; a file of our own formats that reads is canonical (it
+// writes back to the same bytes). Cube maps from other tools (RGBA order, mip chains, no alpha) are written in our
+// one layout, so an accepted cube map need only read back to the same faces once written.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -49,8 +48,8 @@ int Check(const std::uint8_t* data, std::size_t size, bool (*read)(const Assets:
 
 }  // namespace
 
-// Before fuzzing, the format tests' small valid files of this reader's kind go into each corpus
-// folder named on the command line, so that the fuzzer starts from deep inside the format.
+// Before fuzzing, the format tests' small valid files of this reader's kind go into each corpus folder named on the
+// command line, so that the fuzzer starts from deep inside the format.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     using namespace FormatTest;
     const std::vector<Assets::Bytes> seeds[] = {{Assets::WriteMesh(Triangle(false)), Assets::WriteMesh(Triangle(true))},

@@ -1,5 +1,4 @@
-// The maths library against glm, an independent implementation.
-// Matrix4 is row-major (m[row * 4 + col]); glm is column-major (g[col][row]).
+// The maths library against glm, an independent implementation. Matrix4 is row-major, glm column-major.
 #include <Math/Math.h>
 #include <glm/glm.hpp>
 #include <glm/gtc/matrix_transform.hpp>
@@ -30,8 +29,8 @@ void ExpectNear(const Matrix4& actual, const glm::mat4& expected, float toleranc
     for (int i = 0; i < 16; ++i) EXPECT_NEAR(actual[i], expected[i % 4][i / 4], tolerance) << "row " << i / 4 << ", column " << i % 4;
 }
 
-// Seeded random inputs: general vectors, unit quaternions in both hemispheres, and general
-// matrices kept well-conditioned by a dominant diagonal.
+// Seeded random inputs: general vectors, unit quaternions in both hemispheres, and general matrices kept
+// well-conditioned by a dominant diagonal.
 std::mt19937 engine{20240611u};
 float Uniform(float lo, float hi) { return std::uniform_real_distribution<float>(lo, hi)(engine); }
 Vector3 RandomVector(float range = 10.0f) { return Vector3(Uniform(-range, range), Uniform(-range, range), Uniform(-range, range)); }
@@ -54,8 +53,8 @@ TEST(VectorProducts, MatchGlmAndAreRightHanded) {
     }
 }
 
-// Normalising matches glm in place and as a copy, keeps zero at zero (no NaNs), and survives
-// magnitudes whose squared length under- or overflows a float (3-4-5 triangles).
+// Normalising matches glm in place and as a copy, keeps zero at zero (no NaNs), and survives magnitudes whose squared
+// length under- or overflows a float (3-4-5 triangles).
 TEST(VectorNormalize, MatchesGlmAndHandlesZeroAndExtremes) {
     for (Vector3 a : {RandomVector(), RandomVector(), RandomVector(0.01f), Vector3::zero}) {
         const glm::vec3 expected = a == Vector3::zero ? glm::vec3(0.0f) : glm::normalize(ToGlm(a));
@@ -67,8 +66,8 @@ TEST(VectorNormalize, MatchesGlmAndHandlesZeroAndExtremes) {
     ExpectNear(Normalized(Vector3(0.0f, -3e30f, 4e30f)), glm::vec3(0.0f, -0.6f, 0.8f));
 }
 
-// Axis-angle construction and the RotateX/Y/Z shorthands match glm::angleAxis (axis need not be
-// unit; a zero axis gives the identity), and positive angles turn counter-clockwise.
+// Axis-angle construction and the RotateX/Y/Z shorthands match glm::angleAxis (axis need not be unit; a zero axis
+// gives the identity), and positive angles turn counter-clockwise.
 TEST(QuaternionAxisAngle, MatchesGlm) {
     for (int i = 0; i < 50; ++i) {
         const Vector3 axis = RandomVector();
@@ -95,9 +94,8 @@ TEST(QuaternionComposition, RightOperandActsFirstAndStaysUnit) {
     }
 }
 
-// Slerp matches glm's shortest-path slerp, ends included, whichever hemisphere b lies in, and
-// stays unit. Equal or nearly equal inputs, where sin(theta) vanishes, still give finite unit
-// rotations between.
+// Slerp matches glm's shortest-path slerp, ends included, whichever hemisphere b lies in, and stays unit. Equal or
+// nearly equal inputs, where sin(theta) vanishes, still give finite unit rotations between.
 TEST(Slerp, MatchesGlmStaysUnitAndCopesWithNearlyEqualInputs) {
     for (int i = 0; i < 100; ++i) {
         const glm::quat a = RandomRotation(), b = RandomRotation();
@@ -133,9 +131,9 @@ TEST(Matrix, ProductAndInverseMatchGlm) {
     ExpectNear(Inverse(singular), glm::mat4(1.0f), 0.0f);
 }
 
-// ToMatrix4 matches glm (so it is orthonormal and right-handed) and holds the rotated axes in its
-// columns: a quarter turn about y carries the forward column from +z to +x. TRS scales, then
-// rotates, then translates, as glm's translate * rotate * scale; so does a VQS.
+// ToMatrix4 matches glm (so it is orthonormal and right-handed) and holds the rotated axes in its columns: a quarter
+// turn about y carries the forward column from +z to +x. TRS scales, then rotates, then translates, as glm's
+// translate * rotate * scale; so does a VQS.
 TEST(Matrix, RotationAndTrsMatchGlmWithAxesInColumns) {
     ExpectNear(Math::ToMatrix4(Quaternion(kPi / 2, Vector3::unit_y)).Column(2), glm::vec3(1, 0, 0));
     const Math::VQS pose{Vector3(1, 0, 0), Quaternion::RotateZ(kPi / 2), Vector3(2, 1, 1)};
@@ -149,8 +147,7 @@ TEST(Matrix, RotationAndTrsMatchGlmWithAxesInColumns) {
     }
 }
 
-// Perspective and LookAt match glm's right-handed, [-1, 1]-depth camera; looking straight along
-// up still gives a proper rotation.
+// Perspective and LookAt match glm's right-handed [-1, 1]-depth camera; looking straight up or down still gives a proper view.
 TEST(Matrix, CameraMatricesMatchGlm) {
     ExpectNear(Matrix4::Perspective(1.2f, 1.75f, 0.5f, 200.0f), glm::perspectiveRH_NO(1.2f, 1.75f, 0.5f, 200.0f));
     for (int i = 0; i < 50; ++i) {
