@@ -1,55 +1,43 @@
 #pragma once
-// The generated resources (the build's resources/ tree, written by vantor-assets) read through the
-// format readers, and the warrior posed with them by the real animation runtime.
+// The generated resources in the build's resources/ tree (the vantor_resources target writes them).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
-#include <vector>
 
 #include <Assets/Formats.h>
+#include <Assets/ResourcePaths.h>
 #include <Math/Math.h>
 
 namespace AssetTests {
 
 using Math::Vector3;
 
-// A resource as the app registers it: its path (backslashes, relative to the resources' parent),
-// its name, and whether it loaded. Recorded once from the demo's own start-up, run from the
-// directory that holds resources/, so the list is the app's and not a copy of it.
-struct AppResource {
-    std::string path, name;
-    bool loaded = false;
-};
-const std::vector<AppResource>& AppResources();
-// Path of a generated file below resources/, e.g. "models/Sword.mesh".
-std::string ResourcePath(const std::string& relative);
-
-// Each loads through its format reader; a file that fails to load fails the test.
-Assets::MeshData LoadMesh(const std::string& relative);
-Assets::SkeletonData LoadSkeleton();
-Assets::AnimationData LoadClip(const std::string& relative);
-Assets::CubeMapData LoadSky(const std::string& file);
-int BoneIndex(const Assets::SkeletonData& skeleton, const std::string& name);  // -1 if absent
-
-// The app's weapon offset from the hand bone, and the demo's defaults: clip time per frame, and
-// model units the body travels per frame (1 world unit at the player's scale of 0.3).
-const Math::Vector3 kWeaponOffset(9.75f, 2.8f, 6.305f);
+// Where the app puts a weapon: bone 36 (the right hand), then this offset.
 constexpr int kWeaponBone = 36;
-constexpr float kClipStepPerFrame = 0.007f;
-constexpr float kTravelPerFrame = 1.0f / 0.3f;
+const Vector3 kWeaponOffset(9.75f, 2.8f, 6.305f);
 
-// Model-space bone matrices of the warrior in the registered clip `clip` at `time` (the skeleton
-// and clips are registered with the runtime on first use), and its skinning matrices.
-struct SampledPose {
-    std::vector<Math::Matrix4> bones, skinning;
-};
-SampledPose SamplePose(const std::string& clip, float time);
-float ClipDuration(const std::string& clip);
+// One of the app's files below `root` through its reader; a file that does not load fails the test.
+template <typename Data>
+Data Load(const Assets::ResourceFile& file, bool (*read)(const Assets::Bytes&, Data&, std::string&),
+          const std::string& root = VANTOR_RESOURCE_ROOT) {
+    Assets::Bytes bytes;
+    Data data;
+    std::string error;
+    const std::string path = root + "/" + Assets::RelativeResourcePath(file);
+    EXPECT_TRUE(Assets::ReadFileBytes(path, bytes, error) && read(bytes, data, error)) << path << ": " << error;
+    return data;
+}
 
-// Linear blend skinning on the CPU: each vertex moved by its weighted skinning matrices.
-std::vector<Math::Vector3> SkinPositions(const Assets::MeshData& mesh, const std::vector<Math::Matrix4>& skinning);
-inline Math::Vector3 Translation(const Math::Matrix4& m) { return Math::Vector3(m[3], m[7], m[11]); }
+// The index of the named bone; the bone count, which no .at() accepts, when there is none.
+inline std::size_t BoneIndex(const Assets::SkeletonData& skeleton, const std::string& name) {
+    const auto found = std::find_if(skeleton.bones.begin(), skeleton.bones.end(), [&](const auto& bone) { return bone.name == name; });
+    EXPECT_NE(found, skeleton.bones.end()) << "no bone " << name;
+    return static_cast<std::size_t>(found - skeleton.bones.begin());
+}
+
+inline Vector3 Translation(const Math::Matrix4& m) { return Vector3(m[3], m[7], m[11]); }
 
 }  // namespace AssetTests

@@ -1,18 +1,16 @@
 #pragma once
-// Small valid files of every kind: the format tests lay them out by hand and patch them (their
-// offsets refer to these shapes), and the fuzzers start from them.
+// Small valid files of every kind: the format tests lay them out by hand and patch them (their offsets refer to these
+// shapes), and the fuzzers start from them.
 #include <Assets/Formats.h>
 
 namespace FormatTest {
 
-// A triangle, its last texture coordinates at the largest magnitude allowed; the skinned one has
-// two vertices with several influences.
+// A triangle, its last texture coordinates the largest allowed; the skinned one has two vertices of several influences.
 inline Assets::MeshData Triangle(bool skinned) {
     Assets::MeshData mesh{skinned, {}, {0, 1, 2}};
     for (float i : {0.0f, 1.0f, 2.0f}) {
-        const Math::Vector3 position(i == 1, i == 2, 0);
         const Math::Vector2 uv = i == 2 ? Math::Vector2(Assets::kMaxMagnitude, -Assets::kMaxMagnitude) : Math::Vector2(i, 0);
-        mesh.vertices.push_back({position, Math::Vector3(0, 0, 1), uv, {10, 20, 30, 255}});
+        mesh.vertices.push_back({Math::Vector3(i == 1, i == 2, 0), Math::Vector3(0, 0, 1), uv, {10, 20, 30, 255}});
     }
     if (skinned) {
         mesh.vertices[1].boneIndices = {3, 7, 0, 0};
@@ -33,25 +31,22 @@ inline Assets::BoneData Bone(const std::string& name, std::int32_t parent, float
 // Hips (root), Spine and Hand_R in a chain; each bone takes 112 bytes and its name.
 inline const Assets::SkeletonData kChain{{Bone("Hips", -1, 1.0f), Bone("Spine", 0, 2.0f), Bone("Hand_R", 1, 3.0f)}};
 
-// An empty track for bone 0, then bone 2 with two translation, three rotation and one scale key,
-// which holds the largest scales allowed.
+// An empty track for bone 0, then bone 2 with two translation, three rotation and one scale key (the largest scales).
 inline Assets::AnimationData Clip() {
-    Assets::BoneTrack track{2,
-                            {{0.0f, Math::Vector3(1, 2, 3)}, {1.5f, Math::Vector3(4, 5, 6)}},
-                            {{0.0f, Math::Quaternion()},
-                             {0.5f, Math::Quaternion(Math::Vector3(0.6f, 0, 0), 0.8f)},
-                             {1.0f, Math::Quaternion(Math::Vector3(0, 0, 1), 0.0f)}},
-                            {{0.25f, Math::Vector3(2, Assets::kMaxScale, -Assets::kMaxScale)}}};
-    return Assets::AnimationData{1.5f, {Assets::BoneTrack{}, track}};
+    using Math::Quaternion, Math::Vector3;
+    const Assets::BoneTrack keyed{2,
+                                  {{0.0f, Vector3(1, 2, 3)}, {1.5f, Vector3(4, 5, 6)}},
+                                  {{0.0f, Quaternion()}, {0.5f, Quaternion(Vector3(0.6f, 0, 0), 0.8f)}, {1.0f, Quaternion(Vector3(0, 0, 1), 0.0f)}},
+                                  {{0.25f, Vector3(2, Assets::kMaxScale, -Assets::kMaxScale)}}};
+    return {1.5f, {Assets::BoneTrack{}, keyed}};
 }
 
 // Face f is filled with (40 f, 255 - 40 f, 7, 200); its second pixel is (10 + f, 20, 30, 40).
 inline Assets::CubeMapData Cube(std::uint32_t size) {
     Assets::CubeMapData cube{size, {}};
-    for (int f = 0; f < 6; ++f) {
+    for (std::uint8_t f = 0; f < 6; ++f) {
         for (std::uint32_t p = 0; p < size * size; ++p) {
-            const std::uint8_t first[4] = {std::uint8_t(40 * f), std::uint8_t(255 - 40 * f), 7, 200};
-            const std::uint8_t second[4] = {std::uint8_t(10 + f), 20, 30, 40};
+            const std::uint8_t first[4] = {std::uint8_t(40 * f), std::uint8_t(255 - 40 * f), 7, 200}, second[4] = {std::uint8_t(10 + f), 20, 30, 40};
             cube.faces[f].insert(cube.faces[f].end(), p == 1 ? second : first, (p == 1 ? second : first) + 4);
         }
     }
