@@ -1,9 +1,8 @@
 // Travel along the sampled loop: the place on the path, the heading, the sample steps and the wrap
-// to a new lap; and inputs the fixed loop never produces (a turn with no axis, an empty step
-// between two samples, no path at all), which leave the character finite and in place. Without
+// to a new lap; and inputs the fixed loop never produces (an empty step between two samples, a
+// step with no turn axis, no path at all), which leave the character finite and in place. Without
 // renderer or clips, only the path logic runs.
 #include <cmath>
-#include <limits>
 
 #include "CharacterTestSupport.h"
 #include "character/Heading.h"
@@ -12,93 +11,60 @@ using namespace CharacterTest;
 
 namespace {
 
-class FixedLoop : public testing::Test {
-protected:
-    void SetUp() override { PutOnPath(character, FixedLoopPoints()); }
-
-    // The point of the sample polyline at arc length d, found independently of the follower.
-    glm::vec3 PolylinePointAt(double d) const
-    {
-        std::size_t k = 1;
-        const auto Chord = [&] { return glm::distance(ToGlm(character.curvePoints[k - 1]), ToGlm(character.curvePoints[k])); };
-        for (; d > Chord() && k + 1 < character.curvePoints.size(); ++k) d -= Chord();
-        return glm::mix(ToGlm(character.curvePoints[k - 1]), ToGlm(character.curvePoints[k]), float(d / Chord()));
-    }
-
-    PathCharacter character;
-};
-
-bool IsFinite(const PathCharacter& c)
+// The point of the sample polyline at arc length d, found independently of the follower.
+glm::vec3 PolylinePointAt(const std::vector<Math::Vector3>& samples, double d)
 {
-    return std::isfinite(c.position.x + c.position.y + c.position.z + c.orientation.s + c.orientation.v.x +
-                         c.orientation.v.y + c.orientation.v.z);
+    std::size_t k = 1;
+    const auto Chord = [&] { return glm::distance(ToGlm(samples[k - 1]), ToGlm(samples[k])); };
+    for (; d > Chord() && k + 1 < samples.size(); ++k) d -= Chord();
+    return glm::mix(ToGlm(samples[k - 1]), ToGlm(samples[k]), float(d / Chord()));
 }
 
 }  // namespace
 
-// Over a lap at walking speed the character is always `distance` along the polyline of samples,
-// stays upright, and aims each new step at its end; the lap ends on segment 1 at distance 0, at
-// the loop's start, and the next frame eases in again.
-TEST_F(FixedLoop, WalksALapOnThePathAndStartsTheNext)
+// Over a lap at walking speed, and at 300 where a frame passes several samples: between samples
+// the character is `distance` along the polyline of samples; a frame that reaches a sample takes
+// one step only, stands on that sample (never beyond it) and aims at the next; it stays upright.
+// The lap ends after one step per sample on segment 1 at distance 0, at the loop's start, and the
+// next frame eases in again.
+TEST(FixedLoop, WalksALapOneSampleStepAtATimeAtAnySpeed)
 {
-    int steps = 0;
-    for (int frame = 0; frame < 10000 && !(steps > 0 && character.segment == 1); ++frame) {
-        const int segmentBefore = character.segment;
-        character.FollowPath();
-        ASSERT_NEAR(character.up.y, 1.0f, 1e-4f) << "frame " << frame;
-        if (character.segment == segmentBefore) {
-            EXPECT_LT(glm::distance(ToGlm(character.position), PolylinePointAt(character.distance)), 2e-3f);
-            continue;
+    for (const float speed : {1.0f, 300.0f}) {
+        PathCharacter character = OnPath(FixedLoopPoints());
+        const std::vector<Math::Vector3>& samples = character.curvePoints;
+        character.speed = speed;
+        int frames = 0, steps = 0;
+        for (; frames < 10000 && !(steps > 0 && character.segment == 1); ++frames) {
+            const int ahead = character.segment;
+            character.FollowPath();
+            ASSERT_NEAR(character.up.y, 1.0f, 1e-4f) << "frame " << frames;
+            if (character.segment == ahead) {
+                EXPECT_LT(glm::distance(ToGlm(character.position), PolylinePointAt(samples, character.distance)), 2e-3f);
+                continue;
+            }
+            ++steps;
+            ASSERT_EQ(character.segment, ahead + 1 == int(samples.size()) ? 1 : ahead + 1);
+            EXPECT_LT(glm::distance(ToGlm(character.position), ToGlm(samples[ahead])), 1e-3f) << "step " << steps;
+            const glm::vec3 towardNext = glm::normalize(ToGlm(samples[character.segment]) - ToGlm(character.position));
+            EXPECT_LT(glm::distance(FacingOf(character.targetOrientation), towardNext), 1e-4f) << "step " << steps;
         }
-        ++steps;
-        const glm::vec3 towardNext =
-            glm::normalize(ToGlm(character.curvePoints[character.segment]) - ToGlm(character.position));
-        EXPECT_LT(glm::distance(FacingOf(character.targetOrientation), towardNext), 1e-4f) << "step " << steps;
-    }
-    EXPECT_EQ(steps + 1, int(character.curvePoints.size()));
-    EXPECT_EQ(character.segment, 1);
-    EXPECT_EQ(character.distance, 0.0f);
-    EXPECT_LT(glm::distance(ToGlm(character.position), ToGlm(character.curvePoints[0])), 0.5f);
-    character.FollowPath();
-    EXPECT_EQ(character.speedFactor, 0.3f);
-}
-
-// At speed 300 a frame passes several samples, but one step is taken per frame (a lap of one
-// frame per step) and the character stands on the sample it was heading for, never beyond it.
-TEST_F(FixedLoop, FastCharacterStepsOneSamplePerFrameStayingOnThePath)
-{
-    character.speed = 300.0f;
-    for (int segment = 1; segment + 1 < int(character.curvePoints.size()); ++segment) {
+        EXPECT_EQ(steps + 1, int(samples.size()));
+        EXPECT_TRUE(speed < 300.0f || frames == steps) << "a fast frame took no step";
+        EXPECT_EQ(character.distance, 0.0f);
+        EXPECT_LT(glm::distance(ToGlm(character.position), ToGlm(samples[0])), 0.5f);
         character.FollowPath();
-        ASSERT_EQ(character.segment, segment + 1);
-        EXPECT_LT(glm::distance(ToGlm(character.position), ToGlm(character.curvePoints[segment])), 1e-3f)
-            << "segment " << segment;
-    }
-    character.FollowPath();
-    EXPECT_EQ(character.segment, 1);
-    EXPECT_EQ(character.distance, 0.0f);
-}
-
-// A direction along or against forward, zero or not a number gives no turn axis: the heading stays.
-TEST(CharacterGuards, NoTurnAxisKeepsTheHeading)
-{
-    const Math::Quaternion start(1.1f, Math::Vector3::unit_y);
-    const Math::Vector3 forward = AxesOf(start).forward;
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    for (const Math::Vector3& direction : {forward, -forward, Math::Vector3(), Math::Vector3(nan, 0, nan)}) {
-        const Math::Quaternion turned = TurnToward(start, forward, direction);
-        EXPECT_TRUE(turned.v == start.v && turned.s == start.s);
+        EXPECT_EQ(character.speedFactor, 0.3f);
     }
 }
 
 // Neighbouring samples in the same place: an empty step is crossed without dividing by zero, even
-// by a character standing still on it (0 / 0). Fewer than two control points build no path: the
-// character stays where it is, finite.
-TEST(CharacterGuards, EmptyStepsAndNoPathKeepTheCharacterFinite)
+// by a character standing still on it (0 / 0). A direction along or against forward, zero or not a
+// number gives no turn axis: the heading stays as it is (the steps here run along and against
+// forward). Fewer than two control points build no path: the character stays where it is.
+TEST(CharacterGuards, EmptyOrStraightStepsKeepTheHeadingAndNoPathKeepsThePlace)
 {
     PathCharacter character;
-    character.controlPoints = {{0, 0}, {20, 0}};
-    character.curvePoints = {{0, 0, 0}, {0, 0, 0}, {10, 0, 0}, {10, 0, 0}, {20, 0, 0}};
+    character.curvePoints = {{0, 0, 0}, {0, 0, 0}, {0, 0, 10}, {0, 0, 10}, {0, 0, 0}};
     character.arcLengths = {0.0f, 0.0f, 10.0f, 10.0f, 20.0f};
     character.pathLength = 20.0f;
     character.PlaceAtPathStart();
@@ -106,19 +72,25 @@ TEST(CharacterGuards, EmptyStepsAndNoPathKeepTheCharacterFinite)
     for (int frame = 0; frame < 200; ++frame) {
         character.speed = frame == 0 ? 0.0f : 2.0f;
         character.FollowPath();
-        ASSERT_TRUE(IsFinite(character)) << "frame " << frame;
+        const Math::Vector3& p = character.position;
+        ASSERT_TRUE(p.x == 0.0f && p.y == 0.0f && p.z >= 0.0f && p.z <= 10.0f) << "frame " << frame;
+        ASSERT_LT(glm::distance(FacingOf(character.orientation), glm::vec3(0, 0, 1)), 1e-6f) << "frame " << frame;
         crossed = crossed || character.segment == 4;
     }
     EXPECT_TRUE(crossed);
+    const Math::Quaternion start(1.1f, Math::Vector3::unit_y);
+    const Math::Vector3 forward = AxesOf(start).forward;
+    for (const Math::Vector3& direction : {forward, -forward, Math::Vector3(), Math::Vector3(NAN, 0, NAN)}) {
+        const Math::Quaternion kept = TurnToward(start, forward, direction);
+        EXPECT_TRUE(kept.v == start.v && kept.s == start.s);
+    }
 
-    PathCharacter unplaced;
     testing::internal::CaptureStderr();
-    PutOnPath(unplaced, {{40, 40}});
+    PathCharacter unplaced = OnPath({{40, 40}});
     EXPECT_NE(testing::internal::GetCapturedStderr().find("at least 2 control points"), std::string::npos);
     EXPECT_TRUE(unplaced.curvePoints.empty() && unplaced.arcLengths.empty() && unplaced.pathLength == 0.0f);
-    const Math::Vector3 start = unplaced.position;
     for (int frame = 0; frame < 10; ++frame) {
         unplaced.FollowPath();
-        EXPECT_TRUE(unplaced.position == start && unplaced.distance == 0.0f && IsFinite(unplaced));
+        EXPECT_TRUE(unplaced.position == Math::Vector3() && unplaced.distance == 0.0f);
     }
 }

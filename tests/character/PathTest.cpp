@@ -1,7 +1,6 @@
 // Fitting the path: the sampled natural spline checked against one fitted independently
 // (NaturalSplineReference.h), which also holds the solver to account, its arc lengths, and the
 // speed curve against its closed forms.
-#include <cstring>
 #include <limits>
 
 #include "CharacterTestSupport.h"
@@ -9,17 +8,6 @@
 #include "character/SpeedProfile.h"
 
 using namespace CharacterTest;
-
-namespace {
-
-PathCharacter BuildWith(const std::vector<Math::Vector2>& points)
-{
-    PathCharacter character;
-    character.BuildPath(points);
-    return character;
-}
-
-}  // namespace
 
 // Every sample lies on the natural spline (so its ends are natural) for the fixed loop and other
 // point counts, two points giving a straight, evenly spaced segment of 60 (the running parameter
@@ -31,7 +19,7 @@ TEST(PathBuilder, SamplesLieOnTheNaturalSplineAndArcLengthsAddUpTheChords)
     const std::vector<std::vector<Math::Vector2>> pointSets = {FixedLoopPoints(), {{-30, 10}, {30, 90}},
         {{0, 0}, {50, 80}, {120, -30}}, {{10, -20}, {-40, 35}, {25, 90}, {130, 60}, {160, -10}}};
     for (const auto& points : pointSets) {
-        const PathCharacter c = BuildWith(points);
+        const PathCharacter c = OnPath(points);
         ASSERT_GE(c.curvePoints.size(), 60u);
         ASSERT_EQ(c.arcLengths.size(), c.curvePoints.size());
         EXPECT_EQ(c.arcLengths[0], 0.0f);
@@ -49,12 +37,11 @@ TEST(PathBuilder, SamplesLieOnTheNaturalSplineAndArcLengthsAddUpTheChords)
             const double chord = k ? glm::distance(ToGlm(c.curvePoints[k]), ToGlm(c.curvePoints[k - 1])) : 0.0;
             EXPECT_NEAR(c.arcLengths[k] - (k ? c.arcLengths[k - 1] : 0.0f), chord, 1e-3) << "sample " << k;
         }
-        const float last = c.arcLengths.back();
-        EXPECT_EQ(std::memcmp(&c.pathLength, &last, sizeof(float)), 0);
+        EXPECT_EQ(c.pathLength, c.arcLengths.back());
     }
-    const PathCharacter loop = BuildWith(FixedLoopPoints());
+    const PathCharacter loop = OnPath(FixedLoopPoints());
     ASSERT_EQ(loop.curvePoints.size(), 61u);
-    EXPECT_EQ(BuildWith({{-30, 10}, {30, 90}}).curvePoints.size(), 60u);
+    EXPECT_EQ(OnPath({{-30, 10}, {30, 90}}).curvePoints.size(), 60u);
     EXPECT_EQ(loop.curvePoints[0], Math::Vector3(-100.0f, 0.0f, 100.0f));
 }
 
