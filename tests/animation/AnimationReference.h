@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <glm/glm.hpp>
@@ -34,6 +35,31 @@ inline ExactPose Exact(const Math::VQS& p) { return {Exact(p.translation), Exact
 inline glm::dmat4 Trs(const ExactPose& pose) {
     return glm::translate(glm::dmat4(1.0), pose.translation) * glm::mat4_cast(pose.rotation) *
            glm::scale(glm::dmat4(1.0), pose.scale);
+}
+
+// A channel's exact value at `time`, by scanning its keys: held outside them, interpolated between
+// the two around it, rotations along the shorter arc (glm::slerp).
+template <typename Key, typename Value>
+Value ExactChannel(const std::vector<Key>& keys, double time, Value value) {
+    if (keys.empty()) return value;
+    std::size_t k = 0;
+    while (k + 1 < keys.size() && keys[k + 1].time <= time) ++k;
+    if (k + 1 == keys.size() || !(time > keys[k].time)) return Exact(keys[k].value);
+    const double f = (time - keys[k].time) / (keys[k + 1].time - keys[k].time);
+    if constexpr (std::is_same_v<Value, glm::dquat>) return glm::slerp(Exact(keys[k].value), Exact(keys[k + 1].value), f);
+    else return glm::mix(Exact(keys[k].value), Exact(keys[k + 1].value), f);
+}
+
+// Every bone posed by `clip` at `time`; a bone without a track keeps its bind pose.
+inline std::vector<ExactPose> ExactSample(const Assets::SkeletonData& skeleton, const Assets::AnimationData& clip, double time) {
+    std::vector<ExactPose> poses;
+    for (const Assets::BoneData& bone : skeleton.bones) poses.push_back(Exact(bone.bindPose));
+    for (const Assets::BoneTrack& track : clip.tracks) {
+        ExactPose& pose = poses.at(track.bone);
+        pose = {ExactChannel(track.translations, time, pose.translation),
+                ExactChannel(track.rotations, time, pose.rotation), ExactChannel(track.scales, time, pose.scale)};
+    }
+    return poses;
 }
 
 // Our matrices are stored row by row, glm's column by column.

@@ -9,7 +9,6 @@
 #include <cmath>
 #include <string>
 #include <tuple>
-#include <type_traits>
 #include <vector>
 
 #include <Animation/Jobs.h>
@@ -240,29 +239,6 @@ TEST(AnimationAccuracy, SlerpStaysWithinOneMillionthOfExactOverEveryAngle) {
         }
     }
     EXPECT_LE(worst, 1e-6);
-}
-
-// A channel's exact value at `time`, by scanning its keys; held outside them.
-template <typename Key, typename Value>
-Value ExactChannel(const std::vector<Key>& keys, double time, Value value) {
-    if (keys.empty()) return value;
-    std::size_t k = 0;
-    while (k + 1 < keys.size() && keys[k + 1].time <= time) ++k;
-    if (k + 1 == keys.size() || !(time > keys[k].time)) return Exact(keys[k].value);
-    const double f = (time - keys[k].time) / (keys[k + 1].time - keys[k].time);
-    if constexpr (std::is_same_v<Value, glm::dquat>) return glm::slerp(Exact(keys[k].value), Exact(keys[k + 1].value), f);
-    else return glm::mix(Exact(keys[k].value), Exact(keys[k + 1].value), f);
-}
-
-std::vector<ExactPose> ExactSample(const Assets::SkeletonData& skeleton, const Assets::AnimationData& clip, double time) {
-    std::vector<ExactPose> poses;
-    for (const Assets::BoneData& bone : skeleton.bones) poses.push_back(Exact(bone.bindPose));
-    for (const Assets::BoneTrack& track : clip.tracks) {
-        ExactPose& pose = poses.at(track.bone);
-        pose = {ExactChannel(track.translations, time, pose.translation),
-                ExactChannel(track.rotations, time, pose.rotation), ExactChannel(track.scales, time, pose.scale)};
-    }
-    return poses;
 }
 
 // Three laps of both clips at the demo's clock step, wrapping as the character does, blended at a
