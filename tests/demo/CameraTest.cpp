@@ -43,6 +43,9 @@ TestSupport::OffscreenRenderer* screen = nullptr;  // one shown window for every
 class CameraTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
+        // SDL drops a click that comes within 10 ms of the window taking focus, as on a fresh X
+        // server, where the pointer already rests where SetUp places it and nothing holds it up.
+        SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
         screen = new TestSupport::OffscreenRenderer(Width, Height, {}, true);
         Input::Initialize();
     }
@@ -109,8 +112,10 @@ protected:
 };
 
 // From the start pose, each held key moves 0.8 a frame along its axis; held keys add up, so the six
-// together leave the camera still. The renderer's camera gets the pose every frame, whatever it
-// held. Motion without the right button neither turns the view nor warps the pointer.
+// together leave the camera still. A real key triggers in the first frame that sees it down only,
+// and one already held when the input module starts has not just gone down. The renderer's
+// camera gets the pose every frame, whatever it held. Motion without the right button neither
+// turns the view nor warps the pointer.
 TEST_F(CameraTest, HeldKeysMoveAlongTheirAxesPlainMotionDoesNothingThePoseIsHandedOverEachFrame) {
     const std::tuple<const char*, int, glm::dvec3> keys[] = {
         {"w", SDL_SCANCODE_W, StartForward}, {"d", SDL_SCANCODE_D, StartRight}, {"q", SDL_SCANCODE_Q, -StartUp},
@@ -130,11 +135,16 @@ TEST_F(CameraTest, HeldKeysMoveAlongTheirAxesPlainMotionDoesNothingThePoseIsHand
         velocity += Step * direction;
         for (int frame = 0; frame < 3; ++frame) {
             frame ? Frame() : camera.Update();
+            EXPECT_EQ(Input::IsKeyTriggered(scancode), frame == 0) << key << " in frame " << frame;
             expected += velocity;
             ExpectHandedOver();
         }
     }
     EXPECT_LT(glm::length(velocity), 1e-12);
+    Input::Shutdown();
+    Input::Initialize();
+    Input::Update();
+    EXPECT_TRUE(Input::IsKeyDown(SDL_SCANCODE_W) && !Input::IsKeyTriggered(SDL_SCANCODE_W));
     for (const auto& [dx, dy] : {std::pair{-697, 150}, {150, -150}}) {
         DragFrame(dx, dy);
         ExpectHandedOver();
