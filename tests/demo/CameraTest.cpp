@@ -65,10 +65,6 @@ protected:
         screen->Get()->ReleaseView(camera.view);
     }
 
-    void HoldRightButton() {
-        user->PressButton(3);
-        ASSERT_TRUE(Pump([] { return Input::IsMouseButtonDown(Input::Right); }));
-    }
     void HoldKey(const char* key, int scancode) {
         user->PressKey(key);
         ASSERT_TRUE(Pump([scancode] { return Input::IsKeyDown(scancode); })) << key;
@@ -158,7 +154,8 @@ TEST_F(CameraTest, HeldKeysMoveAlongTheirAxesPlainMotionDoesNothingThePoseIsHand
 // turning frame. A pointer nearer than 10 pixels to an edge warps to 10 from the opposite edge; in
 // a corner both warps use the position read before either (5, 5 -> 5, 790, then 1390, 790).
 TEST_F(CameraTest, HeldButtonTurnsYawAboutWorldUpPitchLimitedAndWarpsThePointerAtTheEdges) {
-    HoldRightButton();
+    user->PressButton(3);
+    ASSERT_TRUE(Pump([] { return Input::IsMouseButtonDown(Input::Right); }));
     HoldKey("w", SDL_SCANCODE_W);
     PlacePointer(700, 300);
     DragFrame(100, 0);
