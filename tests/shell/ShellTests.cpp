@@ -106,10 +106,11 @@ TEST(WindowEvents, ReachEveryObserverInOrderDuplicatesIncluded) {
     Util::RemoveWindowObserver(&second);
 }
 
-// A size change resizes the renderer's targets (the frame read back has the new size) and the
-// tweak bar to the current size of the window the event names, not to the event's data, focused
-// or not (the offscreen driver focuses none); for a window the registry does not know, nothing.
-TEST(WindowEvents, SizeChangeResizesRendererAndTweakBarToTheEventsWindow) {
+// Every SDL event reaches the tweak bar, window events before any observer. A size change resizes
+// the renderer's targets (the frame read back has the new size) and the tweak bar to the current
+// size of the window the event names, not to the event's data, focused or not (the offscreen
+// driver focuses none); for a window the registry does not know, nothing.
+TEST(WindowEvents, ReachTheTweakBarFirstASizeChangeResizesToTheEventsWindow) {
     Util::Window* window = Util::CreateWindow("Resize test", 320, 240, 0, 0, SDL_WINDOW_RESIZABLE | SDL_WINDOW_OPENGL);
     ASSERT_NE(window, nullptr);
     RenderInterface::RenderConfig config;  // unpaced, windowed, default looks
@@ -119,8 +120,18 @@ TEST(WindowEvents, SizeChangeResizesRendererAndTweakBarToTheEventsWindow) {
     ASSERT_NE(renderer, nullptr);
     ASSERT_EQ(TwInit(TW_OPENGL_CORE, renderer->GetDevice()), 1) << TwGetLastError();
     gRenderer = renderer;
-    WindowEventHandler handler;
+    Strings log;
+    RecordingObserver observer(log, "observer");
+    Util::AddWindowObserver(&observer);
+    ASSERT_FALSE(ImGui::GetIO().AppFocusLost);
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+    EXPECT_EQ(log, Strings{"observer:event 13 (panels had it)"});
+    const float wheel = ImGui::GetIO().MouseWheel;
+    PushEvent(SDL_MOUSEWHEEL, 0, 1);
+    EXPECT_EQ(ImGui::GetIO().MouseWheel, wheel + 1.0f);
+    Util::RemoveWindowObserver(&observer);
 
+    WindowEventHandler handler;
     SDL_SetWindowSize(window->handle, 400, 300);
     renderer->Render();
     std::vector<std::uint8_t> frame;
@@ -141,24 +152,6 @@ TEST(WindowEvents, SizeChangeResizesRendererAndTweakBarToTheEventsWindow) {
     TwTerminate();
     RenderInterface::DestroyRenderSystem(renderer);
     Util::DestroyWindow(window);
-}
-
-// Every SDL event reaches the tweak bar, window events before any observer.
-TEST(WindowEvents, ReachTheTweakBarFirst) {
-    TestSupport::OffscreenRenderer gl{64, 64};
-    ASSERT_TRUE(gl);
-    ASSERT_EQ(TwInit(TW_OPENGL_CORE, gl->GetDevice()), 1) << TwGetLastError();
-    Strings log;
-    RecordingObserver observer(log, "observer");
-    Util::AddWindowObserver(&observer);
-    ASSERT_FALSE(ImGui::GetIO().AppFocusLost);
-    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
-    EXPECT_EQ(log, Strings{"observer:event 13 (panels had it)"});
-    const float wheel = ImGui::GetIO().MouseWheel;
-    PushEvent(SDL_MOUSEWHEEL, 0, 1);
-    EXPECT_EQ(ImGui::GetIO().MouseWheel, wheel + 1.0f);
-    Util::RemoveWindowObserver(&observer);
-    TwTerminate();
 }
 
 // Pushed events reach the input module's watch at once, standing in for events that arrive during
@@ -201,18 +194,12 @@ TEST(ControllerInput, ControllersOpenIntoTheirSlotsUpToFourAndCloseWhenUnplugged
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
     if (SDL_NumJoysticks() != 0) GTEST_SKIP() << "slots are device indices: needs no joystick plugged in";
     const auto Plug = [](int count) {
-        SDL_VirtualJoystickDesc desc;
-        SDL_zero(desc);
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
         for (int i = 0; i < count; ++i) {
             const int next = SDL_NumJoysticks();
-            EXPECT_EQ(SDL_JoystickAttachVirtualEx(&desc), next) << SDL_GetError();
+            EXPECT_EQ(SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                                SDL_CONTROLLER_BUTTON_MAX, 0), next) << SDL_GetError();
         }
     };
-    // The controller SDL has open for a device index, or null.
     const auto OpenControllerOf = [](int deviceIndex) {
         return SDL_GameControllerFromInstanceID(SDL_JoystickGetDeviceInstanceID(deviceIndex));
     };

@@ -100,7 +100,6 @@ private:
     const TwBar* bar;
 };
 
-// The library started on a window's current OpenGL core context.
 class LibraryTest : public ::testing::Test {
 protected:
     void SetUp() override {
