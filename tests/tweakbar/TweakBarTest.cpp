@@ -209,6 +209,8 @@ TEST_F(Panel, WorkingTheEntriesWritesTheirVariablesWithinLimits) {
     EXPECT_EQ(demo.speed, 0.0f);
     driver.Step("DeltaTime", true);
     EXPECT_FLOAT_EQ(demo.deltaTime, 0.023f);
+    driver.Type("Speed", "42.25");
+    EXPECT_EQ(demo.speed, 42.25f);
     driver.Type("Speed", "500");
     EXPECT_EQ(demo.speed, 300.0f);
     driver.Type("DeltaTime", "-3");
