@@ -43,8 +43,8 @@ TestSupport::OffscreenRenderer* screen = nullptr;  // one shown window for every
 class CameraTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        // SDL drops a click that comes within 10 ms of the window taking focus, as on a fresh X
-        // server, where the pointer already rests where SetUp places it and nothing holds it up.
+        // SDL drops a click that comes within 10 ms of the window taking focus. On a fresh X server
+        // the pointer already rests where SetUp places it, so the first press can follow that closely.
         SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
         screen = new TestSupport::OffscreenRenderer(Width, Height, {}, true);
         Input::Initialize();

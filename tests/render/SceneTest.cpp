@@ -144,7 +144,7 @@ TEST_F(Resources, MissingFileOrNameIsRefusedThePathAsOpenedSaidOnce) {
     EXPECT_EQ(gl->RegisterModel(nullptr, nullptr), ResourceResult::BadName);
 }
 
-// A grey unit box under a directional light of strength 3.
+// A grey cube of side 2 at the origin, under a directional light of strength 3.
 class BoxInTheLight : public SceneTest {
 protected:
     void SetUp() override {
