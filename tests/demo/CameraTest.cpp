@@ -43,6 +43,9 @@ TestSupport::OffscreenRenderer* screen = nullptr;  // one shown window for every
 class CameraTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
+        // SDL drops a click that comes within 10 ms of the window taking focus. On a fresh X server
+        // the pointer already rests where SetUp places it, so the first press can follow that closely.
+        SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
         screen = new TestSupport::OffscreenRenderer(Width, Height, {}, true);
         Input::Initialize();
     }
@@ -62,10 +65,6 @@ protected:
         screen->Get()->ReleaseView(camera.view);
     }
 
-    void HoldRightButton() {
-        user->PressButton(3);
-        ASSERT_TRUE(Pump([] { return Input::IsMouseButtonDown(Input::Right); }));
-    }
     void HoldKey(const char* key, int scancode) {
         user->PressKey(key);
         ASSERT_TRUE(Pump([scancode] { return Input::IsKeyDown(scancode); })) << key;
@@ -109,8 +108,10 @@ protected:
 };
 
 // From the start pose, each held key moves 0.8 a frame along its axis; held keys add up, so the six
-// together leave the camera still. The renderer's camera gets the pose every frame, whatever it
-// held. Motion without the right button neither turns the view nor warps the pointer.
+// together leave the camera still. A real key triggers in the first frame that sees it down only,
+// and one already held when the input module starts has not just gone down. The renderer's
+// camera gets the pose every frame, whatever it held. Motion without the right button neither
+// turns the view nor warps the pointer.
 TEST_F(CameraTest, HeldKeysMoveAlongTheirAxesPlainMotionDoesNothingThePoseIsHandedOverEachFrame) {
     const std::tuple<const char*, int, glm::dvec3> keys[] = {
         {"w", SDL_SCANCODE_W, StartForward}, {"d", SDL_SCANCODE_D, StartRight}, {"q", SDL_SCANCODE_Q, -StartUp},
@@ -121,20 +122,23 @@ TEST_F(CameraTest, HeldKeysMoveAlongTheirAxesPlainMotionDoesNothingThePoseIsHand
         ExpectNear(rendered.GetForward(), StartForward);
         ExpectNear(rendered.GetUp(), StartUp);
         ExpectNear(rendered.GetPosition(), expected, 5e-4);
-        rendered.SetForward(Math::Vector3(1.0f, 0.0f, 0.0f));
-        rendered.SetUp(Math::Vector3(0.0f, 0.0f, 1.0f));
-        rendered.SetPosition(Math::Vector3::zero);
+        rendered = RenderInterface::Camera();  // at the origin, looking along -z
     };
     for (const auto& [key, scancode, direction] : keys) {
         HoldKey(key, scancode);
         velocity += Step * direction;
         for (int frame = 0; frame < 3; ++frame) {
             frame ? Frame() : camera.Update();
+            EXPECT_EQ(Input::IsKeyTriggered(scancode), frame == 0) << key << " in frame " << frame;
             expected += velocity;
             ExpectHandedOver();
         }
     }
     EXPECT_LT(glm::length(velocity), 1e-12);
+    Input::Shutdown();
+    Input::Initialize();
+    Input::Update();
+    EXPECT_TRUE(Input::IsKeyDown(SDL_SCANCODE_W) && !Input::IsKeyTriggered(SDL_SCANCODE_W));
     for (const auto& [dx, dy] : {std::pair{-697, 150}, {150, -150}}) {
         DragFrame(dx, dy);
         ExpectHandedOver();
@@ -148,7 +152,8 @@ TEST_F(CameraTest, HeldKeysMoveAlongTheirAxesPlainMotionDoesNothingThePoseIsHand
 // turning frame. A pointer nearer than 10 pixels to an edge warps to 10 from the opposite edge; in
 // a corner both warps use the position read before either (5, 5 -> 5, 790, then 1390, 790).
 TEST_F(CameraTest, HeldButtonTurnsYawAboutWorldUpPitchLimitedAndWarpsThePointerAtTheEdges) {
-    HoldRightButton();
+    user->PressButton(3);
+    ASSERT_TRUE(Pump([] { return Input::IsMouseButtonDown(Input::Right); }));
     HoldKey("w", SDL_SCANCODE_W);
     PlacePointer(700, 300);
     DragFrame(100, 0);

@@ -36,7 +36,6 @@ TEST(RendererLifecycle, CurrentCoreContextSizedFromTheConfigOrARefusalWithAMessa
 using RenderInterface::FramePacer;
 using std::chrono::microseconds;
 using std::chrono::milliseconds;
-using std::chrono::nanoseconds;
 
 const FramePacer::Clock::time_point start{std::chrono::seconds(1000)};
 
@@ -64,8 +63,8 @@ int FramesShownInOneSecond(int hz) {
         now += pacer.DelayAt(now);
         pacer.Presented(now);
         if (hz > 0) {
-            const nanoseconds refresh(1'000'000'000 / hz);
-            const auto blanks = (now - start + refresh - nanoseconds(1)) / refresh;
+            const std::chrono::nanoseconds refresh(1'000'000'000 / hz);
+            const auto blanks = (now - start + refresh - std::chrono::nanoseconds(1)) / refresh;
             now = start + blanks * refresh;
         }
         shown += now >= start + std::chrono::seconds(1) ? 1 : 0;

@@ -18,9 +18,9 @@ namespace {
 
 using Rgba = std::array<std::uint8_t, 4>;
 
-// Adds an axis-aligned box: outward normals, counter-clockwise faces, skinned vertices on `bone`.
-void AddBox(Assets::MeshData& mesh, const Math::Vector3& center, const Math::Vector3& h, Rgba color,
-            std::uint8_t bone = 0) {
+// Adds an axis-aligned cube of side 2: outward normals, counter-clockwise faces, skinned vertices
+// on `bone`.
+void AddBox(Assets::MeshData& mesh, const Math::Vector3& center, Rgba color, std::uint8_t bone = 0) {
     const Math::Vector3 axes[3] = {Math::Vector3::unit_x, Math::Vector3::unit_y, Math::Vector3::unit_z};
     for (int axis = 0; axis < 3; ++axis) {
         for (const float sign : {1.0f, -1.0f}) {
@@ -30,7 +30,7 @@ void AddBox(Assets::MeshData& mesh, const Math::Vector3& center, const Math::Vec
             for (const auto& [a, b] : {std::pair{-1.0f, -1.0f}, {1.0f, -1.0f}, {1.0f, 1.0f}, {-1.0f, 1.0f}}) {
                 const Math::Vector3 corner = normal + u * a + v * b;
                 Assets::MeshVertex vertex;
-                vertex.position = center + Math::Vector3(corner.x * h.x, corner.y * h.y, corner.z * h.z);
+                vertex.position = center + corner;
                 vertex.normal = normal;
                 vertex.color = color;
                 if (mesh.skinned) vertex.boneIndices = {bone, 0, 0, 0};
@@ -41,9 +41,9 @@ void AddBox(Assets::MeshData& mesh, const Math::Vector3& center, const Math::Vec
     }
 }
 
-Assets::MeshData MakeBox(const Math::Vector3& halfExtents, Rgba color) {
+Assets::MeshData MakeBox(Rgba color) {
     Assets::MeshData mesh;
-    AddBox(mesh, Math::Vector3::zero, halfExtents, color);
+    AddBox(mesh, Math::Vector3::zero, color);
     return mesh;
 }
 
@@ -123,9 +123,10 @@ using TestSupport::FrameImage;
 
 using Resources = SceneTest;
 
-// Files are read with either path separator; a missing file or name is refused, a file with its path
-// as opened said once (bad files of every kind the end-to-end bad-resources test checks).
-TEST_F(Resources, EitherSeparatorReadsRefusalsNameThePathAsOpened) {
+// A missing file or name is refused, a missing file with its path as opened (either separator)
+// said once. (That the demo's own paths, written with backslashes, load, the asset tests check;
+// bad files of every kind, the end-to-end bad-resources test.)
+TEST_F(Resources, MissingFileOrNameIsRefusedThePathAsOpenedSaidOnce) {
     // The result of a registration and whether `path`, as opened, appears in what it printed: 0 (no),
     // 1 (once) or 2 (more often).
     const auto Register = [this](const std::string& path, const char* name = "thing") {
@@ -135,10 +136,7 @@ TEST_F(Resources, EitherSeparatorReadsRefusalsNameThePathAsOpened) {
         const std::size_t at = printed.find(opened);
         return std::make_pair(result, at == std::string::npos ? 0 : at == printed.rfind(opened) ? 1 : 2);
     };
-    const std::string mesh = WriteTestFile("box.mesh", Assets::WriteMesh(MakeBox(Math::Vector3(1, 1, 1), {})));
-    std::string windowsMesh = mesh;
-    std::replace(windowsMesh.begin(), windowsMesh.end(), '/', '\\');
-    EXPECT_EQ(Register(windowsMesh), std::make_pair(ResourceResult::Loaded, 0));
+    const std::string mesh = WriteTestFile("box.mesh", Assets::WriteMesh(MakeBox({})));
     const std::string absent = ::testing::TempDir() + "vantor-render\\absent.mesh";
     EXPECT_EQ(Register(absent), std::make_pair(ResourceResult::FileNotFound, 1));
     EXPECT_EQ(Register("").first, ResourceResult::BadName);
@@ -146,11 +144,12 @@ TEST_F(Resources, EitherSeparatorReadsRefusalsNameThePathAsOpened) {
     EXPECT_EQ(gl->RegisterModel(nullptr, nullptr), ResourceResult::BadName);
 }
 
-class Lighting : public SceneTest {
+// A grey cube of side 2 at the origin, under a directional light of strength 3.
+class BoxInTheLight : public SceneTest {
 protected:
     void SetUp() override {
         SceneTest::SetUp();
-        RegisterMesh("box", MakeBox(Math::Vector3(1, 1, 1), Rgba{170, 170, 170, 255}));
+        RegisterMesh("box", MakeBox(Rgba{170, 170, 170, 255}));
         box.SetModelName("box");
         Show(box);
         Show(light);
@@ -160,6 +159,8 @@ protected:
     RenderInterface::Model3D box;
     RenderInterface::DirectionalLight light;
 };
+
+using Lighting = BoxInTheLight;
 
 // Models are drawn where the camera projects them, lit from the side the light travels towards:
 // a grey box under a red light travelling away from the camera shows red where glm projects it and
@@ -184,32 +185,28 @@ TEST_F(Lighting, LitBoxAppearsWhereProjectedInTheLightsColourAndStrength) {
 
 }
 
-// An open eight-sided tube with smooth normals, as a low-polygon limb is shaded: past the faces'
-// own terminator the normals still lean towards a grazing light.
-Assets::MeshData MakeSmoothTube(float radius, float halfHeight) {
-    Assets::MeshData mesh;
+// A convex body casts no specks on its lit side, however closely the light grazes it (as it grazes
+// a walking figure's legs): shadows on and off give the same picture. The body is an open
+// eight-sided tube with smooth normals, as a low-polygon limb is shaded: past the faces' own
+// terminator the normals still lean towards a grazing light.
+TEST_F(Lighting, GrazingLightLeavesNoShadowSpecksOnAConvexBody) {
+    Assets::MeshData tube;
     constexpr int Sides = 8;
     for (int side = 0; side <= Sides; ++side) {
         const float angle = 6.2831853f * static_cast<float>(side) / Sides;
         const Math::Vector3 out(std::sin(angle), 0.0f, std::cos(angle));
-        for (const float y : {-halfHeight, halfHeight}) {
+        for (const float y : {-40.0f, 40.0f}) {
             Assets::MeshVertex vertex;
-            vertex.position = out * radius + Math::Vector3(0.0f, y, 0.0f);
+            vertex.position = out * 40.0f + Math::Vector3(0.0f, y, 0.0f);
             vertex.normal = out;
             vertex.color = {170, 170, 170, 255};
-            mesh.vertices.push_back(vertex);
+            tube.vertices.push_back(vertex);
         }
         for (std::uint32_t index : {0u, 2u, 3u, 0u, 3u, 1u})
-            if (side < Sides) mesh.indices.push_back(static_cast<std::uint32_t>(2 * side) + index);
+            if (side < Sides) tube.indices.push_back(static_cast<std::uint32_t>(2 * side) + index);
     }
-    return mesh;
-}
-
-// A convex body casts no specks on its lit side, however closely the light grazes it (as it grazes
-// a walking figure's legs): shadows on and off give the same picture.
-TEST_F(Lighting, GrazingLightLeavesNoShadowSpecksOnAConvexBody) {
     RenderInterface::RenderSettings& settings = *RenderInterface::GetRenderSettings(*gl.Get());
-    RegisterMesh("tube", MakeSmoothTube(40.0f, 40.0f));
+    RegisterMesh("tube", tube);
     box.SetModelName("tube");
     box.SetWorldMatrix(Math::Matrix4::identity);
     LookFrom(Math::Vector3(0, 0, 150), Math::Vector3(0, 0, -1));
@@ -233,7 +230,7 @@ TEST_F(Lighting, GrazingLightLeavesNoShadowSpecksOnAConvexBody) {
 // Two surfaces a tenth of a unit apart, seen from across the scene with a 0.1 near plane, keep
 // their order at every pixel: the nearer hides the farther without specks of it showing through.
 TEST_F(Lighting, CloseLayersSeenFromAfarKeepTheirOrder) {
-    RegisterMesh("red", MakeBox(Math::Vector3(1, 1, 1), Rgba{200, 0, 0, 255}));
+    RegisterMesh("red", MakeBox(Rgba{200, 0, 0, 255}));
     RenderInterface::Model3D under;
     under.SetModelName("red");
     Show(under);
@@ -317,8 +314,8 @@ protected:
         // A 2 x 4 x 2 column: the lower half red on bone 0, the upper half green on bone 1.
         Assets::MeshData column;
         column.skinned = true;
-        AddBox(column, Math::Vector3(0, -1, 0), Math::Vector3::one, {230, 20, 20, 255}, 0);
-        AddBox(column, Math::Vector3(0, 1, 0), Math::Vector3::one, {20, 230, 20, 255}, 1);
+        AddBox(column, Math::Vector3(0, -1, 0), {230, 20, 20, 255}, 0);
+        AddBox(column, Math::Vector3(0, 1, 0), {20, 230, 20, 255}, 1);
         RegisterMesh("column", column);
         Assets::SkeletonData skeleton;  // two root bones in bind pose at the origin
         skeleton.bones.resize(2);
@@ -393,28 +390,18 @@ bool ShowsNear(const FrameImage& frame, const Math::Vector2& p, const Math::Vect
     return false;
 }
 
-class DebugDrawing : public SceneTest {
-protected:
-    void SetUp() override {
-        SceneTest::SetUp();
-        LookFrom(Math::Vector3(0, 0, 10), Math::Vector3(0, 0, -1));
-        RegisterMesh("box", MakeBox(Math::Vector3(1.5f, 1.5f, 1.5f), Rgba{128, 128, 128, 255}));
-        box.SetModelName("box");
-        Show(box);
-    }
-
-    bool Shows(const FrameImage& frame, const Math::Vector3& world, const Math::Vector4& color) const {
-        return ShowsNear(frame, Project(frame, world), color);
-    }
-    void HorizontalLine(float y, float z, const Math::Vector4& color, DebugRenderSpace space) {
-        gl->DrawLine(Math::Vector3(-5, y, z), color, Math::Vector3(5, y, z), color, space);
-    }
-
-    RenderInterface::Model3D box;
-};
+using DebugDrawing = BoxInTheLight;
 
 // A space the renderer does not know is reported once and drawn as a world line.
 TEST_F(DebugDrawing, WorldLinesAndSpheresAreHiddenBehindTheSceneOverlayLinesAreNot) {
+    LookFrom(Math::Vector3(0, 0, 10), Math::Vector3(0, 0, -1));
+    box.SetWorldMatrix(Math::Matrix4::TRS(Math::Vector3::zero, Math::Quaternion::identity, Math::Vector3(1.5f, 1.5f, 1.5f)));
+    const auto Shows = [this](const FrameImage& frame, const Math::Vector3& world, const Math::Vector4& color) {
+        return ShowsNear(frame, Project(frame, world), color);
+    };
+    const auto HorizontalLine = [this](float y, float z, const Math::Vector4& color, DebugRenderSpace space) {
+        gl->DrawLine(Math::Vector3(-5, y, z), color, Math::Vector3(5, y, z), color, space);
+    };
     HorizontalLine(0.5f, -3, Green, DebugRenderSpace::World);
     HorizontalLine(-0.5f, -3, Magenta, DebugRenderSpace::Overlay);
     HorizontalLine(2.5f, 3, Math::Vector4::unit_x, DebugRenderSpace::World);  // the demo's colours have w = 0
@@ -443,14 +430,11 @@ TEST_F(DebugDrawing, WorldLinesAndSpheresAreHiddenBehindTheSceneOverlayLinesAreN
     EXPECT_FALSE(Shows(next, Math::Vector3(-3.5f, -0.5f, -3), Magenta)) << "lines outlived their frame";
 }
 
-using LinesOnGround = SceneTest;
+using LinesOnGround = BoxInTheLight;
 
 TEST_F(LinesOnGround, ShowAtEveryOffsetFromThePixelRows) {
     constexpr float GroundTop = 1.0f;
-    RegisterMesh("ground", MakeBox(Math::Vector3(100, GroundTop, 100), Rgba{128, 128, 128, 255}));
-    RenderInterface::Model3D ground;
-    ground.SetModelName("ground");
-    Show(ground);
+    box.SetWorldMatrix(Math::Matrix4::TRS(Math::Vector3::zero, Math::Quaternion::identity, Math::Vector3(100, GroundTop, 100)));
     LookFrom(Math::Vector3(0, 3, 10), Math::Vector3(0, 0, -1));
     // About twelve units away the ground moves two pixel rows per unit of depth, so lines 1/32
     // unit apart land at sixteen different offsets across one row.

@@ -1,8 +1,8 @@
 // The application shell on SDL's offscreen driver: how SDL events reach the window module's
-// observers, the tweak bar and the input module (mouse, game controllers), what a frame of the
-// loop does, and the record main hands to the renderer. Each test runs in a process of its own: the quit flag, once raised, stays raised.
+// observers, the tweak bar and the input module (mouse, game controllers), and what a frame of the
+// loop does. Each test runs in a process of its own: the quit flag, once raised, stays raised.
 #include <array>
-#include <cstring>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,27 +12,63 @@
 #include <AntTweakBar.h>
 #include <TestSupport/OffscreenRenderer.h>
 #include <TestSupport/RecordingRenderer.h>
+#include <TweakBarQuery.h>
 #include <gtest/gtest.h>
 
 #include "app/Demo.h"
 #include "app/FrameLoop.h"
-#include "app/RenderConfigDefaults.h"
-#include "tests/shell/ShellTestSupport.h"
 #include "util/Input.h"
 #include "util/Window.h"
+#include "util/WindowEventHandler.h"
 
 namespace Input = Util::Input;
-using ShellTest::PushEvent;
-using ShellTest::PushWindowEvent;
 using Strings = std::vector<std::string>;
 
 namespace {
 
-// Appends "<name>:event <id>" or "<name>:close" to a shared log.
+// As main has it: SDL video stays up for the whole run (quitting it would drop every event watch)
+// and the window-event watch is installed once (twice would hand each event over twice).
+class WindowEventsEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        Util::InitWindowEvents();
+    }
+    void TearDown() override { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
+};
+
+const ::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new WindowEventsEnvironment);
+
+// Pushed with SDL_PushEvent, which hands it to every event watch at once. Its data (999 x 777) is
+// no window's size, so a handler that reads the size from the event shows.
+void PushWindowEvent(Uint8 eventId, Uint32 windowId = 0) {
+    SDL_Event event{};
+    event.window = SDL_WindowEvent{SDL_WINDOWEVENT, 0, windowId, eventId, 0, 0, 0, 999, 777};
+    SDL_PushEvent(&event);
+}
+
+void PushEvent(Uint32 type, int x = 0, int y = 0) {
+    SDL_Event event{};
+    event.type = type;
+    if (type == SDL_MOUSEMOTION) {
+        event.motion.xrel = x;
+        event.motion.yrel = y;
+    } else if (type == SDL_MOUSEWHEEL) {
+        event.wheel.x = x;
+        event.wheel.y = y;
+    }
+    SDL_PushEvent(&event);
+}
+
+// Appends "<name>:event <id>" or "<name>:close" to a shared log; a window event is marked
+// " (panels had it)" when Dear ImGui's input state already shows a focus loss.
 class RecordingObserver : public Util::WindowObserver {
 public:
     RecordingObserver(Strings& log, std::string name) : log(log), name(std::move(name)) {}
-    void OnWindowEvent(int eventId) override { log.push_back(name + ":event " + std::to_string(eventId)); }
+    void OnWindowEvent(int eventId) override {
+        const bool panelsHadIt = ImGui::GetCurrentContext() && ImGui::GetIO().AppFocusLost;
+        log.push_back(name + ":event " + std::to_string(eventId) + (panelsHadIt ? " (panels had it)" : ""));
+    }
     bool OnWindowClose() override {
         log.push_back(name + ":close");
         return false;
@@ -43,29 +79,7 @@ private:
     std::string name;
 };
 
-// Notes whether Dear ImGui's input state already showed the focus loss when the observer heard of it.
-class FocusObserver : public Util::WindowObserver {
-public:
-    void OnWindowEvent(int eventId) override {
-        if (eventId == SDL_WINDOWEVENT_FOCUS_LOST) panelsSawIt = ImGui::GetIO().AppFocusLost;
-    }
-    bool OnWindowClose() override { return true; }
-    bool panelsSawIt = false;
-};
-
 }  // namespace
-
-// A quit request is remembered for the rest of the run; nothing else raises it.
-TEST(WindowEvents, OnlyQuitRaisesTheQuitFlagAndItStaysRaised) {
-    PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
-    PushEvent(SDL_USEREVENT);
-    EXPECT_FALSE(Util::IsQuitRequested());
-    PushEvent(SDL_QUIT);
-    EXPECT_TRUE(Util::IsQuitRequested());
-    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
-    SDL_PumpEvents();
-    EXPECT_TRUE(Util::IsQuitRequested());
-}
 
 // Close events call OnWindowClose once per observer in registration order; other window events
 // reach every observer with their own id; other events reach none. The list keeps duplicates;
@@ -92,21 +106,52 @@ TEST(WindowEvents, ReachEveryObserverInOrderDuplicatesIncluded) {
     Util::RemoveWindowObserver(&second);
 }
 
-// Every SDL event reaches the tweak bar, window events before any observer.
-TEST(WindowEvents, ReachTheTweakBarFirst) {
-    TestSupport::OffscreenRenderer gl{64, 64};
-    ASSERT_TRUE(gl);
-    ASSERT_EQ(TwInit(TW_OPENGL_CORE, gl->GetDevice()), 1) << TwGetLastError();
-    FocusObserver observer;
+// Every SDL event reaches the tweak bar, window events before any observer. A size change resizes
+// the renderer's targets (the frame read back has the new size) and the tweak bar to the current
+// size of the window the event names, not to the event's data, focused or not (the offscreen
+// driver focuses none); for a window the registry does not know, nothing.
+TEST(WindowEvents, ReachTheTweakBarFirstASizeChangeResizesToTheEventsWindow) {
+    Util::Window* window = Util::CreateWindow("Resize test", 320, 240, 0, 0, SDL_WINDOW_RESIZABLE | SDL_WINDOW_OPENGL);
+    ASSERT_NE(window, nullptr);
+    RenderInterface::RenderConfig config;  // unpaced, windowed, default looks
+    config.width = 320.0f;
+    config.height = 240.0f;
+    RenderInterface::Renderer* renderer = RenderInterface::CreateRenderSystem(config, window->GetNativeHandle());
+    ASSERT_NE(renderer, nullptr);
+    ASSERT_EQ(TwInit(TW_OPENGL_CORE, renderer->GetDevice()), 1) << TwGetLastError();
+    gRenderer = renderer;
+    Strings log;
+    RecordingObserver observer(log, "observer");
     Util::AddWindowObserver(&observer);
     ASSERT_FALSE(ImGui::GetIO().AppFocusLost);
     PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
-    EXPECT_TRUE(observer.panelsSawIt);
+    EXPECT_EQ(log, Strings{"observer:event 13 (panels had it)"});
     const float wheel = ImGui::GetIO().MouseWheel;
     PushEvent(SDL_MOUSEWHEEL, 0, 1);
     EXPECT_EQ(ImGui::GetIO().MouseWheel, wheel + 1.0f);
     Util::RemoveWindowObserver(&observer);
+
+    WindowEventHandler handler;
+    SDL_SetWindowSize(window->handle, 400, 300);
+    renderer->Render();
+    std::vector<std::uint8_t> frame;
+    renderer->ReadFrame(frame);
+    int barWidth = 0, barHeight = 0;
+    TwGetWindowSize(&barWidth, &barHeight);
+    EXPECT_EQ(frame.size(), 400u * 300u * 4u);
+    EXPECT_EQ(barWidth * 1000 + barHeight, 400300);
+    SDL_Window* stranger = SDL_CreateWindow("Stranger", 0, 0, 64, 64, SDL_WINDOW_HIDDEN);
+    renderer->ResizeRenderTargets(100, 80);
+    PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, SDL_GetWindowID(stranger));
+    EXPECT_EQ(renderer->GetRenderTargetWidth(), 100u);
+    PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, SDL_GetWindowID(window->handle));
+    EXPECT_EQ(renderer->GetRenderTargetWidth() * 1000 + renderer->GetRenderTargetHeight(), 400300u);
+
+    SDL_DestroyWindow(stranger);
+    gRenderer = nullptr;
     TwTerminate();
+    RenderInterface::DestroyRenderSystem(renderer);
+    Util::DestroyWindow(window);
 }
 
 // Pushed events reach the input module's watch at once, standing in for events that arrive during
@@ -141,47 +186,26 @@ TEST(MouseInput, LastEventOfTheFrameWinsAndAWarpsOwnMotionIsSkipped) {
     Input::Shutdown();
 }
 
-// Game controllers through SDL's virtual joysticks: opened into the slot of their device index,
-// at start or when plugged in, only indices 0 to 3, and closed again when unplugged.
-class ControllerInput : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
-        if (SDL_NumJoysticks() != 0) GTEST_SKIP() << "slots are device indices: needs no joystick plugged in";
-    }
-    void TearDown() override {
-        for (int deviceIndex = SDL_NumJoysticks() - 1; deviceIndex >= 0; --deviceIndex) {
-            SDL_JoystickDetachVirtual(deviceIndex);
-        }
-        Input::Shutdown();  // also quits the game-controller subsystem
-    }
-
-    // Plugs in `count` virtual game controllers, expecting the next device indices.
-    static void Plug(int count) {
+// Game controllers through SDL's virtual joysticks: present at start or plugged in later, each
+// opens into the slot of its device index, only indices 0 to 3 (a fifth is left closed).
+// Unplugged while watched, a controller's own slot closes; with several gone before any removed
+// event is seen, each event closes the lowest-numbered detached slot.
+TEST(ControllerInput, ControllersOpenIntoTheirSlotsUpToFourAndCloseWhenUnplugged) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
+    if (SDL_NumJoysticks() != 0) GTEST_SKIP() << "slots are device indices: needs no joystick plugged in";
+    const auto Plug = [](int count) {
         for (int i = 0; i < count; ++i) {
-            SDL_VirtualJoystickDesc desc;
-            SDL_zero(desc);
-            desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-            desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-            desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-            desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-            const int expected = SDL_NumJoysticks();
-            ASSERT_EQ(SDL_JoystickAttachVirtualEx(&desc), expected) << SDL_GetError();
+            const int next = SDL_NumJoysticks();
+            EXPECT_EQ(SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                                SDL_CONTROLLER_BUTTON_MAX, 0), next) << SDL_GetError();
         }
-    }
-    // The controller SDL has open for a device index, or null.
-    static SDL_GameController* OpenControllerOf(int deviceIndex) {
+    };
+    const auto OpenControllerOf = [](int deviceIndex) {
         return SDL_GameControllerFromInstanceID(SDL_JoystickGetDeviceInstanceID(deviceIndex));
-    }
-    static void ExpectConnected(const std::array<bool, 4>& slots) {
+    };
+    const auto ExpectConnected = [](const std::array<bool, 4>& slots) {
         for (int slot = 0; slot < 4; ++slot) EXPECT_EQ(Input::IsControllerConnected(slot), slots[slot]) << slot;
-    }
-};
-
-// Present at start or plugged in later, each goes into its device index's slot; a fifth is left
-// closed either way. Unplugged while watched, a controller's own slot closes; with several gone
-// before any removed event is seen, each event closes the lowest-numbered detached slot.
-TEST_F(ControllerInput, ControllersOpenIntoTheirSlotsUpToFourAndCloseWhenUnplugged) {
+    };
     Plug(2);
     Input::Initialize();
     ExpectConnected({true, true, false, false});
@@ -206,37 +230,34 @@ TEST_F(ControllerInput, ControllersOpenIntoTheirSlotsUpToFourAndCloseWhenUnplugg
         SDL_PushEvent(&removed);
         ExpectConnected(slots);
     }
+    for (int deviceIndex = SDL_NumJoysticks() - 1; deviceIndex >= 0; --deviceIndex) SDL_JoystickDetachVirtual(deviceIndex);
+    Input::Shutdown();  // also quits the game-controller subsystem
 }
 
 namespace {
 
-// A demo that notes what it saw at each update and can raise events from inside a frame.
+// A demo that marks its updates among the renderer's calls (as GetDevice calls), notes the mouse
+// motion its first update saw, and can raise events from inside a frame.
 class ProbeDemo : public Demo {
 public:
-    explicit ProbeDemo(const TestSupport::RecordingRenderer& renderer) : renderer(renderer) {}
     void Init(RenderInterface::Renderer*, float, float) override {}
     void Shutdown() override {}
     void Update() override {
-        ++updates;
-        rendererCallsAtUpdate.push_back(renderer.Operations());
-        mouseDeltaAtUpdate.push_back(Input::GetMouseDeltaX());
+        gRenderer->GetDevice();
+        if (++updates == 1) firstMouseDelta = Input::GetMouseDeltaX();
         if (updates == closeOnUpdate) PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
         if (updates == quitOnUpdate) PushEvent(SDL_QUIT);
     }
 
-    int updates = 0, closeOnUpdate = -1, quitOnUpdate = -1;
-    std::vector<Strings> rendererCallsAtUpdate;
-    std::vector<int> mouseDeltaAtUpdate;
-
-private:
-    const TestSupport::RecordingRenderer& renderer;
+    int updates = 0, closeOnUpdate = -1, quitOnUpdate = -1, firstMouseDelta = -1;
 };
 
 }  // namespace
 
 // With the real renderer behind a recorder: a frame takes the input snapshot before the demo's
 // update, and renders and presents after it, once each. A quit request raised during a frame lets
-// that frame finish and ends the loop before the next one; closing a window does not by itself.
+// that frame finish and ends the loop before the next one, and stays for the rest of the run; no
+// other event raises it, not even closing a window.
 TEST(FrameLoop, InputThenUpdateThenRenderAndPresentUntilAQuitRequest) {
     TestSupport::OffscreenRenderer gl{96, 64};
     ASSERT_TRUE(gl);
@@ -244,36 +265,23 @@ TEST(FrameLoop, InputThenUpdateThenRenderAndPresentUntilAQuitRequest) {
     Input::Initialize();
     TestSupport::RecordingRenderer recorder{*gl.Get()};
     gRenderer = &recorder;
-    ProbeDemo demo{recorder};
+    ProbeDemo demo;
     Input::Update();
     PushEvent(SDL_MOUSEMOTION, 6, 0);  // last frame's motion, cleared by this frame's snapshot
 
+    Strings frames = {"GetDevice", "Render", "Present"};
     RunFrame(demo);
-    ASSERT_EQ(demo.updates, 1);
-    EXPECT_EQ(demo.mouseDeltaAtUpdate[0], 0);
-    EXPECT_TRUE(demo.rendererCallsAtUpdate[0].empty());
-    EXPECT_EQ(recorder.Operations(), (Strings{"Render", "Present"}));
+    EXPECT_EQ(demo.firstMouseDelta, 0);
+    EXPECT_EQ(recorder.Operations(), frames);
 
     demo.closeOnUpdate = 2;
     demo.quitOnUpdate = 4;
     RunFrameLoop(demo);
-    EXPECT_EQ(demo.updates, 4);
-    EXPECT_EQ(recorder.Operations(), (Strings{"Render", "Present", "Render", "Present", "Render", "Present", "Render",
-                                              "Present"}));
+    for (int frame = 2; frame <= 4; ++frame) frames.insert(frames.end(), {"GetDevice", "Render", "Present"});
+    EXPECT_EQ(recorder.Operations(), frames);
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+    EXPECT_TRUE(Util::IsQuitRequested()) << "the quit request did not stay";
     gRenderer = nullptr;
     Input::Shutdown();
     TwTerminate();
-}
-
-// main's start-up record: a 1400 x 800 window paced to one vertical blank per Present, windowed,
-// no GL debug output, the default looks; every member is written whatever the record held before.
-TEST(RenderConfigRecord, FilledRecordHoldsTheStartUpValues) {
-    RenderInterface::RenderConfig config;
-    std::memset(static_cast<void*>(&config), 0xA5, sizeof(config));
-    FillRenderConfig(config);
-    const RenderInterface::RenderSettings looks;
-    EXPECT_TRUE(config.width == 1400.0f && config.height == 800.0f && config.swapInterval == 1);
-    EXPECT_TRUE(config.fullscreen == 0 && config.debugOutput == 0);
-    EXPECT_EQ(std::memcmp(&config.settings, &looks, 7), 0) << "the switches";
-    EXPECT_EQ(std::memcmp(&config.settings.exposure, &looks.exposure, 44), 0) << "the numbers";
 }
