@@ -17,6 +17,7 @@
 
 #include "app/Demo.h"
 #include "app/FrameLoop.h"
+#include "app/RenderConfigDefaults.h"
 #include "util/Input.h"
 #include "util/Window.h"
 #include "util/WindowEventHandler.h"
@@ -284,4 +285,13 @@ TEST(FrameLoop, InputThenUpdateThenRenderAndPresentUntilAQuitRequest) {
     gRenderer = nullptr;
     Input::Shutdown();
     TwTerminate();
+}
+
+// The record main hands the renderer asks for frames paced to the display (Present waits for a
+// vertical blank) in a window, not full screen: an unpaced demo would spin a core at full speed.
+TEST(RenderConfigRecord, AsksForPacedFramesInAWindow) {
+    RenderInterface::RenderConfig config{};
+    FillRenderConfig(config);
+    EXPECT_EQ(config.swapInterval, 1);
+    EXPECT_EQ(config.fullscreen, 0);
 }
