@@ -53,10 +53,14 @@ FrameImage DemoFixture::CaptureStill(const std::string& name, const Rect& ignore
     return CaptureUntil(name, [&](const FrameImage& p) { return Compare(std::exchange(previous, p), p, ignored).count == 0; });
 }
 
+FrameImage DemoFixture::CaptureChange(const FrameImage& before, const std::string& name, const Rect& ignored,
+                                      double seconds) {
+    return CaptureUntil(name, [&](const FrameImage& p) { return Compare(before, p, ignored).count != 0; }, seconds);
+}
+
 Changes DemoFixture::ChangesWithin(const FrameImage& still, const std::string& name, double seconds,
                                    const Rect& ignored) {
-    const auto changed = [&](const FrameImage& p) { return Compare(still, p, ignored).count != 0; };
-    return Compare(still, CaptureUntil(name, changed, seconds), ignored);
+    return Compare(still, CaptureChange(still, name, ignored, seconds), ignored);
 }
 
 void DemoFixture::Click(int x, int y) {

@@ -32,8 +32,9 @@ protected:
                             double seconds = 30.0);
     // Pictures until two in a row are the same outside `ignored`; the last.
     FrameImage CaptureStill(const std::string& name, const Rect& ignored);
-    // How pictures differ from `still` outside `ignored` within about `seconds` (the first that
-    // differs ends the wait).
+    // Pictures until one differs from `before` outside `ignored`, for about `seconds` at most.
+    FrameImage CaptureChange(const FrameImage& before, const std::string& name, const Rect& ignored, double seconds = 30.0);
+    // How the first picture that differs from `still` outside `ignored` within about `seconds` does.
     Changes ChangesWithin(const FrameImage& still, const std::string& name, double seconds, const Rect& ignored);
     // Presses the left button at window coordinates and lets go, each step held long enough for
     // the program to see it in a frame of its own.

@@ -45,7 +45,7 @@ TEST_F(InspectorTest, PauseHoldsTheWarriorAStepMovesItAndItsSkeletonLiesOnItsBod
     EXPECT_GT(PathExtent(flown).Width(), pathWidth + 40) << "W did not fly the camera while paused";
 
     Click(fieldX, stepY);
-    const FrameImage stepped = CaptureUntil("stepped", [&](const FrameImage& p) { return Compare(flown, p, Panels).count > 0; });
+    const FrameImage stepped = CaptureChange(flown, "stepped", Panels);
     const Changes step = Compare(flown, stepped, Panels);
     EXPECT_GT(step.count, 0) << "a step did not move the warrior";
     EXPECT_LT(std::max(step.box.Width(), step.box.Height()), 300) << "more than the warrior changed";
