@@ -1,11 +1,13 @@
 // Property: a real character nobody on this project made imports into files the demo's contract
-// accepts, read back through the format readers: the weapon's bone at 36, at most 256 bones
-// parents first, every triangle Assimp sees, about 180 units tall on y = 0, at most four weights
-// summing to 1, fifteen clips with Walk lasting exactly the asked frames, and a socket at the far
-// end of an arm that has no hand. Also: the stride measure on a walk of known speed.
+// accepts, read back through the format readers (which refuse a parent after its child and weights
+// that do not sum to 1): the weapon's bone at 36, at most 256 bones, each inverse bind undoing its
+// bind pose, every triangle Assimp sees, about 180 units tall on y = 0, fifteen clips with Walk
+// lasting exactly the asked frames and turning the arm, and a socket at the far end of an arm that
+// has no hand. Also: the stride measure on a walk of known speed.
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <set>
 
 #include <assimp/Importer.hpp>
 #include <assimp/postprocess.h>
@@ -68,16 +70,17 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
     std::vector<Math::Matrix4> model(bones);
     for (std::size_t b = 0; b < bones; ++b) {
         const int parent = skeleton.bones[b].parent;
-        ASSERT_LT(parent, static_cast<int>(b)) << "bones must come after their parents";
         model[b] = parent < 0 ? Math::ToMatrix4(skeleton.bones[b].bindPose)
                               : model[static_cast<std::size_t>(parent)] * Math::ToMatrix4(skeleton.bones[b].bindPose);
+        const Math::Matrix4 roundTrip = model[b] * skeleton.bones[b].inverseBind;
+        for (int i = 0; i < 16; ++i) EXPECT_NEAR(roundTrip[i], Math::Matrix4::identity[i], 1e-3f) << skeleton.bones[b].name;
     }
-    // The weapon's bone is a socket on the named arm, and its inverse bind matches its bind pose.
+    // The weapon's bone is a socket on the named arm.
     const Assets::BoneData& socket = skeleton.bones[36];
     ASSERT_GE(socket.parent, 0);
     EXPECT_EQ(skeleton.bones[static_cast<std::size_t>(socket.parent)].name, file.hand);
-    const Math::Matrix4 roundTrip = model[36] * socket.inverseBind;
-    for (int i = 0; i < 16; ++i) EXPECT_NEAR(roundTrip[i], Math::Matrix4::identity[i], 1e-3f);
+    std::set<std::uint32_t> arm;  // the hand and every bone above it
+    for (int b = socket.parent; b >= 0; b = skeleton.bones[static_cast<std::size_t>(b)].parent) arm.insert(std::uint32_t(b));
 
     // Every triangle of the skinned meshes, as Assimp itself counts them.
     Assimp::Importer importer;
@@ -95,12 +98,7 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
         const Math::Vector3& p = vertex.position;
         low = Math::Vector3(std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z));
         high = Math::Vector3(std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z));
-        float sum = 0.0f;
-        for (int i = 0; i < 4; ++i) {
-            sum += vertex.boneWeights[i];
-            EXPECT_TRUE(vertex.boneWeights[i] == 0.0f || vertex.boneIndices[i] < bones);
-        }
-        EXPECT_NEAR(sum, 1.0f, 1e-4f);
+        for (int i = 0; i < 4; ++i) EXPECT_TRUE(vertex.boneWeights[i] == 0.0f || vertex.boneIndices[i] < bones);
         if (vertex.boneIndices[0] == socket.parent && vertex.boneWeights[0] > 0.0f)
             armReach = std::max(armReach, Math::Length(vertex.position - armOrigin));
     }
@@ -115,15 +113,17 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
 
     for (const Assets::ResourceFile& clipFile : Assets::kClipFiles) {
         const auto clip = ReadBack<Assets::AnimationData>(folder, clipFile, Assets::ReadAnimation);
+        bool armTurns = false;
         for (const Assets::BoneTrack& track : clip.tracks) {
             EXPECT_LT(track.bone, bones);
             for (const Assets::RotationKey& key : track.rotations) {
                 EXPECT_TRUE(key.time >= 0.0f && key.time <= clip.duration + 1e-5f) << clipFile.name;
+                armTurns = armTurns || (arm.count(track.bone) && std::fabs(Math::Dot(key.value, track.rotations[0].value)) < 0.9999f);
             }
         }
         if (std::string(clipFile.name) == "Walk") {
             EXPECT_NEAR(clip.duration, file.walkSeconds * Assets::kClipUnitsPerSecond, 1e-4);
-            EXPECT_FALSE(clip.tracks.empty());
+            EXPECT_TRUE(armTurns) << "the walk does not move the arm";
         }
     }
 }
