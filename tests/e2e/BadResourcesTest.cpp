@@ -59,7 +59,7 @@ TEST_P(BadResourcesTest, DemoRunsAndEndsWithZeroReportingEachBadFileOnce) {
     // It draws: the sky shows at the top, between the panels, with or without its texture.
     const auto sky = [](const FrameImage& p) { return IsSky(Patch(p, int(p.width) / 2, 10)); };
     EXPECT_TRUE(sky(CaptureUntil("running", sky, 20.0)));
-    ASSERT_EQ(Quit(), 0);
+    ASSERT_EQ(program->Quit(), 0);
 
     const std::string errors = program->StandardError();
     const auto occurrences = [&](const std::string& part) {

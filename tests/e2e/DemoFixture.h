@@ -5,7 +5,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -42,26 +41,7 @@ protected:
     // Holds a key (an X key name) for a few frames and lets go.
     void Tap(const std::string& key);
 
-    // The first panel's number and list entries, top to bottom below its title.
-    enum Entry { AnimationClips, WeaponTypes, DeltaTime, Speed };
-    // Waits for the scene and the first panel, then finds the panel's entries by their lines of
-    // text, so a change of font or spacing moves the clicks too. Returns that first picture.
-    FrameImage FindPanelEntries();
-    int Row(Entry entry) const { return labelLines.at(1 + entry); }
-    // Types a value into one of the panel's number fields, then takes the pointer back to the scene.
-    void SetPanelNumber(Entry entry, const char* value);
-
-    // Escape until the program ends; its exit code, or nothing if it did not end normally.
-    std::optional<int> Quit();
-
-    Rect panel;      // the first panel, with a margin for its own hover and focus looks
-    int valueX = 0;  // a point inside the entries' value fields
-    std::vector<int> labelLines;
-    Rect window;
     std::optional<TestSupport::RunningProgram> program;
-
-private:
-    std::optional<std::optional<int>> exitCode;  // set once Quit has run
 };
 
 }  // namespace EndToEnd

@@ -3,9 +3,8 @@
 // what a scene registered and drew, in which order and with which values, e.g.
 // recorder.Calls("RegisterModel")[0].text[1] == "Sword".
 // Registrations record text {path, name} and the result; Register/UnRegister the object;
-// CreateView values {width, height, near, far, fovY} and the view; ReleaseView the view; DrawLine
-// values {p0, color0, p1, color1, space} and DrawSphere {center, radius, color, space}, each
-// vector spelled out; ResizeRenderTargets {width, height}; the rest only their name.
+// CreateView/ReleaseView the view; DrawLine values {p0, color0, p1, color1, space} and DrawSphere
+// {center, radius, color, space}, each vector spelled out; the rest only their name.
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,13 +54,12 @@ public:
     void Register(RenderInterface::Renderable* object) override { Record("Register").renderable = object; inner.Register(object); }
     void UnRegister(RenderInterface::Renderable* object) override { Record("UnRegister").renderable = object; inner.UnRegister(object); }
     RenderInterface::CameraView* CreateView(float width, float height, float nearPlane, float farPlane, float fovY) override {
-        return Record("CreateView", {width, height, nearPlane, farPlane, fovY}).view =
-                   inner.CreateView(width, height, nearPlane, farPlane, fovY);
+        return Record("CreateView").view = inner.CreateView(width, height, nearPlane, farPlane, fovY);
     }
     void ReleaseView(RenderInterface::CameraView* view) override { Record("ReleaseView").view = view; inner.ReleaseView(view); }
     void* GetDevice() override { Record("GetDevice"); return inner.GetDevice(); }
     void ResizeRenderTargets(unsigned width, unsigned height) override {
-        Record("ResizeRenderTargets", {float(width), float(height)});
+        Record("ResizeRenderTargets");
         inner.ResizeRenderTargets(width, height);
     }
     void Render() override { Record("Render"); inner.Render(); }

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "DemoFixture.h"
 
@@ -28,12 +30,45 @@ protected:
         EXPECT_EQ(std::system(command.c_str()), 0) << command;
         return folder;
     }
+
+    // The first panel's number and list entries, top to bottom below its title.
+    enum Entry { AnimationClips, WeaponTypes, DeltaTime, Speed };
+    // Waits for the scene and the first panel, then finds the panel's entries by their lines of
+    // text, so a change of font or spacing moves the clicks too. Returns that first picture.
+    FrameImage FindPanelEntries() {
+        const FrameImage start = CaptureUntil("start", [](const FrameImage& p) { return HorizonRow(p) > 0 && FindPanel(p).Width() > 150; });
+        panel = FindPanel(start);
+        scene = {int(start.width) / 2, int(start.height) * 3 / 8};
+        // A third of the way into the 170-pixel value fields, which end at the panel's right
+        // padding: clear of the step buttons at their right end.
+        valueX = panel.right - 8 - 170 * 2 / 3;
+        labelLines = TextLines(start, Rect{panel.left + 2, panel.top, valueX - 60, panel.bottom});
+        // The panel's own look (hover, focus, the values shown) is not what the tests judge.
+        panel.right += 8;
+        panel.bottom += 8;
+        return start;
+    }
+    int Row(Entry entry) const { return labelLines.at(1 + entry); }
+    void PointAtTheScene() { User().MovePointer(scene.first, scene.second); }
+    // Types a value into one of the panel's number fields, then takes the pointer back to the scene.
+    void SetPanelNumber(Entry entry, const char* value) {
+        Click(valueX, Row(entry));
+        Tap("ctrl+a");
+        TestSupport::XdoTool("type --delay 150 '" + std::string(value) + "'");
+        Tap("Return");
+        PointAtTheScene();
+    }
     // The change is the character's alone: a small region standing on the floor.
     void ExpectChangeAtTheCharacter(const Changes& changes, int horizon) {
         EXPECT_GT(changes.count, 20) << "nothing changed at the character";
         EXPECT_LT(std::max(changes.box.Width(), changes.box.Height()), 250);
         EXPECT_GT(changes.box.bottom, horizon) << "the change is not down on the floor, where the character is";
     }
+
+    Rect panel;      // the first panel, with a margin for its own hover and focus looks
+    int valueX = 0;  // a point inside the entries' value fields
+    std::vector<int> labelLines;
+    std::pair<int, int> scene;  // a point in the scene, clear of the panels and the character
 };
 
 TEST_F(PanelTest, TravelsStopsTakesTheGunFromThePanelButNotKeysTypedIntoItAndSwingsItsArm) {
@@ -58,7 +93,7 @@ TEST_F(PanelTest, TravelsStopsTakesTheGunFromThePanelButNotKeysTypedIntoItAndSwi
     Tap("c");
     Tap("w");
     TestSupport::XdoTool("key Escape");
-    User().MovePointer(window.Width() / 2, window.Height() * 3 / 8);
+    PointAtTheScene();
     const Changes typed = ChangesWithin(sword, "typed-into-field", 1.0, panel);
     EXPECT_EQ(typed.count, 0) << "keys typed into a field changed the scene at (" << typed.box.left << ", " << typed.box.top << ")";
 
@@ -70,7 +105,7 @@ TEST_F(PanelTest, TravelsStopsTakesTheGunFromThePanelButNotKeysTypedIntoItAndSwi
     const std::vector<int> items = listItems(CaptureUntil("list-open", [&](const FrameImage& p) { return listItems(p).size() >= 4; }));
     ASSERT_GE(items.size(), 4u) << "Sword, Shield, Human, Gun";
     Click(valueX, items[3]);
-    User().MovePointer(window.Width() / 2, window.Height() * 3 / 8);
+    PointAtTheScene();
     const FrameImage gun = CaptureChange(sword, "panel-gun", panel);
     const Changes weapon = Compare(sword, gun, panel);
     ExpectChangeAtTheCharacter(weapon, horizon);
