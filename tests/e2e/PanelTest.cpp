@@ -1,6 +1,6 @@
 // A character nobody on this project made (the Minetest player from a Debian package), imported by
-// the real vantor-import command, as the user changes it from the first panel, whose entries are
-// found by their lines of text; one run of the program. Properties, in the order the run checks them:
+// the real vantor-import command, as the user changes it from the first panel, in one run of the
+// program. Properties, in the order the run checks them:
 // - it travels along the red path, and with "Speed" 0 it stays where it stands (its clips are
 //   held still first, "DeltaTime" 0, so any change between two pictures is travel);
 // - while a panel field has the keyboard, keys are typed into it and drive nothing else: C keeps
@@ -33,21 +33,6 @@ protected:
 
     // The first panel's number and list entries, top to bottom below its title.
     enum Entry { AnimationClips, WeaponTypes, DeltaTime, Speed };
-    // Waits for the scene and the first panel, then finds the panel's entries by their lines of
-    // text, so a change of font or spacing moves the clicks too. Returns that first picture.
-    FrameImage FindPanelEntries() {
-        const FrameImage start = CaptureUntil("start", [](const FrameImage& p) { return HorizonRow(p) > 0 && FindPanel(p).Width() > 150; });
-        panel = FindPanel(start);
-        scene = {int(start.width) / 2, int(start.height) * 3 / 8};
-        // A third of the way into the 170-pixel value fields, which end at the panel's right
-        // padding: clear of the step buttons at their right end.
-        valueX = panel.right - 8 - 170 * 2 / 3;
-        labelLines = TextLines(start, Rect{panel.left + 2, panel.top, valueX - 60, panel.bottom});
-        // The panel's own look (hover, focus, the values shown) is not what the tests judge.
-        panel.right += 8;
-        panel.bottom += 8;
-        return start;
-    }
     int Row(Entry entry) const { return labelLines.at(1 + entry); }
     void PointAtTheScene() { User().MovePointer(scene.first, scene.second); }
     // Types a value into one of the panel's number fields, then takes the pointer back to the scene.
@@ -72,8 +57,19 @@ protected:
 };
 
 TEST_F(PanelTest, TravelsStopsTakesTheGunFromThePanelButNotKeysTypedIntoItAndSwingsItsArm) {
-    const FrameImage start = FindPanelEntries();
+    // The panel's entries are found by their lines of text, so a change of font or spacing moves
+    // the clicks too.
+    const FrameImage start = CaptureUntil("start", [](const FrameImage& p) { return HorizonRow(p) > 0 && FindPanel(p).Width() > 150; });
+    panel = FindPanel(start);
     ASSERT_GT(panel.Width(), 150) << "no tweak panel at the top left";
+    scene = {int(start.width) / 2, int(start.height) * 3 / 8};
+    // A third of the way into the 170-pixel value fields, which end at the panel's right padding:
+    // clear of the step buttons at their right end.
+    valueX = panel.right - 8 - 170 * 2 / 3;
+    labelLines = TextLines(start, Rect{panel.left + 2, panel.top, valueX - 60, panel.bottom});
+    // The panel's own look (hover, focus, the values shown) is not what the test judges.
+    panel.right += 8;
+    panel.bottom += 8;
     ASSERT_GE(labelLines.size(), 5u) << "the title and four entries";
     const int horizon = HorizonRow(start);
 

@@ -24,8 +24,7 @@ public:
     RenderInterface::Renderer* operator->() const { return renderer; }
     SDL_Window* Window() const { return window; }
 
-    FrameImage Read() const;           // the current frame as the renderer would present it
-    FrameImage RenderAndRead() const;  // Render(), then Read()
+    FrameImage RenderAndRead() const;  // Render(), then the frame as the renderer would present it
 
 private:
     bool videoStarted = false;
