@@ -1,9 +1,8 @@
 // Property: bad asset files never stop the program. With resources/ missing, one file of each kind
-// missing or overwritten with garbage, or a huge (sparse) file in place of a mesh, the demo starts,
-// draws, and ends with exit code 0 on Escape, having said exactly one clear line on stderr for
-// each bad file, naming it; without resources/ one more line says where it looked. The program
-// treats every refusal alike, so one kind of damage per kind of file is enough here; how each
-// reader refuses each damage, and that the refusal is one line naming the file, the readers' and
+// missing or garbage, or a huge (sparse) file in place of a mesh, the demo starts, draws, and ends
+// with exit code 0 on Escape, having said one line on stderr for each bad file, naming it; without
+// resources/ one more line says where it looked. The program treats every refusal alike, so one
+// damage per kind of file is enough here; how each reader refuses each damage, the readers' and
 // the renderer's own tests check.
 #include <filesystem>
 #include <fstream>

@@ -25,8 +25,7 @@ protected:
     TestSupport::XUser& User() { return program->User(); }
     // The window's contents, kept as <name>.ppm in the test's picture directory.
     FrameImage Capture(const std::string& name) { return program->Capture(name); }
-    // Pictures a quarter of a second apart until one satisfies `condition` or about `seconds`
-    // have passed; the last one.
+    // Pictures a quarter of a second apart until one satisfies `condition` (about `seconds` at most).
     FrameImage CaptureUntil(const std::string& name, const std::function<bool(const FrameImage&)>& condition,
                             double seconds = 30.0);
     // Pictures until two in a row are the same outside `ignored`; the last.

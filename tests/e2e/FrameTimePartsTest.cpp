@@ -1,7 +1,6 @@
 // The measuring tool's own arithmetic, checked against values worked out by hand: the median, the
 // memory figures and slope that judge a soak, and the character's soundness after a long run.
 #include <cmath>
-#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -68,7 +67,7 @@ TEST(CharacterHealth, DistanceToThePathAndEachFaultNamed) {
         {[](PathCharacter& c) { c.forward = Math::Vector3(0.45f, 0.0f, 0.8f); }, "degrees away from the path step 1"},
         {[](PathCharacter& c) { c.segment = 2, c.forward = Math::Vector3(0, 0, -1); }, "180 degrees"},
         {[](PathCharacter& c) { c.skinningMatrices[17][5] = std::nanf(""); }, "skinning matrices: entry 17"},
-        {[](PathCharacter& c) { c.localPoses[3].rotation.s = std::numeric_limits<float>::infinity(); }, "local poses: entry 3"},
+        {[](PathCharacter& c) { c.localPoses[3].rotation.s = INFINITY; }, "local poses: entry 3"},
         {[](PathCharacter& c) { c.boneTransforms.clear(); }, "bone matrices: empty"},
         {[](PathCharacter& c) { c.position = Math::Vector3(50.0f, 0.0f, 1.0f); }, "from the path"},
         {[](PathCharacter& c) { c.position = Math::Vector3(50.0f, 2.0f, 0.0f); }, "off the ground"},

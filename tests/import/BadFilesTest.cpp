@@ -104,11 +104,8 @@ TEST_P(BadFile, GetsOneLineExitOneAndLeavesTheOutputAlone)
     fs::create_directories(out / "resources" / "skeletons");
     std::ofstream(out / "resources" / "skeletons" / "Warrior_Skeleton.ske") << "the previous import";
     const fs::path input = work / bad.fileName;
-    if (std::string(bad.label) == "Directory") {
-        fs::create_directories(input);
-    } else if (!bad.contents.empty()) {
-        std::ofstream(input, std::ios::binary) << bad.contents;
-    }
+    if (std::string(bad.label) == "Directory") fs::create_directories(input);
+    if (!bad.contents.empty()) std::ofstream(input, std::ios::binary) << bad.contents;
     const std::string before = Snapshot(out);
 
     const fs::path errors = work / "stderr.txt";

@@ -2,8 +2,7 @@
 // accepts, read back through the format readers (which refuse a parent after its child and weights
 // that do not sum to 1): the weapon's bone at 36, at most 256 bones, each inverse bind undoing its
 // bind pose, every triangle Assimp sees, about 180 units tall on y = 0, fifteen clips with Walk
-// lasting exactly the asked frames and turning the arm, and a socket at the far end of an arm that
-// has no hand. Also: the stride measure on a walk of known speed.
+// lasting exactly the asked frames and turning the arm, a socket at the far end of a handless arm.
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -33,8 +32,7 @@ struct RealFile {
 
 const RealFile kFiles[] = {
     {"SimpleSkinGltf", "/usr/share/assimp/models/glTF2/simple_skin/simple_skin.gltf", "nodes[2]", "", 5.5},
-    {"AnimationWithSkeletonFbx", "/usr/share/assimp/models/FBX/animation_with_skeleton.fbx", "Bone.006", "",
-     20.0 / 24.0},
+    {"AnimationWithSkeletonFbx", "/usr/share/assimp/models/FBX/animation_with_skeleton.fbx", "Bone.006", "", 20.0 / 24.0},
     {"MinetestB3d", IMPORT_MINETEST, "Arm_Right", "168-187", 19.0 / 60.0},
 };
 
@@ -137,10 +135,9 @@ INSTANTIATE_TEST_SUITE_P(DebianPackages, RealFileImport, ::testing::ValuesIn(kFi
 // plants its feet for travel of 1 world unit per frame, the demo's "Speed" 1.
 TEST(StrideMeasure, GivesTheGeneratedWarriorsWalkItsBuiltSpeed)
 {
-    const std::filesystem::path resources = std::filesystem::path(VANTOR_BUILD_DIR);
-    const auto skeleton = ReadBack<Assets::SkeletonData>(resources, Assets::kSkeletonFile, Assets::ReadSkeleton);
-    const auto mesh = ReadBack<Assets::MeshData>(resources, Assets::kPlayerMeshFile, Assets::ReadMesh);
-    const auto walk = ReadBack<Assets::AnimationData>(resources, Assets::kClipFiles[13], Assets::ReadAnimation);
+    const auto skeleton = ReadBack<Assets::SkeletonData>(VANTOR_BUILD_DIR, Assets::kSkeletonFile, Assets::ReadSkeleton);
+    const auto mesh = ReadBack<Assets::MeshData>(VANTOR_BUILD_DIR, Assets::kPlayerMeshFile, Assets::ReadMesh);
+    const auto walk = ReadBack<Assets::AnimationData>(VANTOR_BUILD_DIR, Assets::kClipFiles[13], Assets::ReadAnimation);
     ASSERT_STREQ(Assets::kClipFiles[13].name, "Walk");
     const float stride = CharacterImport::Stride(walk, skeleton, mesh);
     EXPECT_NEAR(CharacterImport::NonSlidingSpeed(stride, walk.duration), 1.0f, 0.03f);

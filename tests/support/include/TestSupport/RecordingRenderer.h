@@ -1,10 +1,9 @@
 #pragma once
-// A renderer that forwards every call to a real renderer and records it, so a test can check
-// what a scene registered and drew, in which order and with which values, e.g.
-// recorder.Calls("RegisterModel")[0].text[1] == "Sword".
-// Registrations record text {path, name} and the result; Register/UnRegister the object;
-// CreateView/ReleaseView the view; DrawLine values {p0, color0, p1, color1, space} and DrawSphere
-// {center, radius, color, space}, each vector spelled out; the rest only their name.
+// A renderer that forwards every call to a real renderer and records it, so a test can check what a
+// scene registered and drew, in which order and with which values. Registrations record text {path,
+// name} and the result; Register/UnRegister the object; CreateView/ReleaseView the view; DrawLine
+// values {p0, color0, p1, color1, space} and DrawSphere {center, radius, color, space}, each vector
+// spelled out; the rest only their name.
 #include <optional>
 #include <string>
 #include <utility>
