@@ -13,7 +13,8 @@ namespace TestSupport {
 class OffscreenRenderer {
 public:
     // A width x height OpenGL window and the renderer on it with `config`, sized from the arguments.
-    // On failure the test gets a non-fatal failure with the reason, and the object is false.
+    // On failure the test gets a non-fatal failure with the reason, and the object is false (test it
+    // before any other use, as operator-> and RenderAndRead need the renderer).
     OffscreenRenderer(unsigned width, unsigned height, RenderInterface::RenderConfig config = {}, bool shown = false);
     ~OffscreenRenderer();  // the renderer, then the window
     OffscreenRenderer(const OffscreenRenderer&) = delete;
