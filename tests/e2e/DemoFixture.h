@@ -5,7 +5,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -26,14 +25,14 @@ protected:
     TestSupport::XUser& User() { return program->User(); }
     // The window's contents, kept as <name>.ppm in the test's picture directory.
     FrameImage Capture(const std::string& name) { return program->Capture(name); }
-    // Pictures a quarter of a second apart until one satisfies `condition` or about `seconds`
-    // have passed; the last one.
+    // Pictures a quarter of a second apart until one satisfies `condition` (about `seconds` at most).
     FrameImage CaptureUntil(const std::string& name, const std::function<bool(const FrameImage&)>& condition,
                             double seconds = 30.0);
     // Pictures until two in a row are the same outside `ignored`; the last.
     FrameImage CaptureStill(const std::string& name, const Rect& ignored);
-    // How pictures differ from `still` outside `ignored` within about `seconds` (the first that
-    // differs ends the wait).
+    // Pictures until one differs from `before` outside `ignored`, for about `seconds` at most.
+    FrameImage CaptureChange(const FrameImage& before, const std::string& name, const Rect& ignored, double seconds = 30.0);
+    // How the first picture that differs from `still` outside `ignored` within about `seconds` does.
     Changes ChangesWithin(const FrameImage& still, const std::string& name, double seconds, const Rect& ignored);
     // Presses the left button at window coordinates and lets go, each step held long enough for
     // the program to see it in a frame of its own.
@@ -41,26 +40,7 @@ protected:
     // Holds a key (an X key name) for a few frames and lets go.
     void Tap(const std::string& key);
 
-    // The first panel's number and list entries, top to bottom below its title.
-    enum Entry { AnimationClips, WeaponTypes, DeltaTime, Speed };
-    // Waits for the scene and the first panel, then finds the panel's entries by their lines of
-    // text, so a change of font or spacing moves the clicks too. Returns that first picture.
-    FrameImage FindPanelEntries();
-    int Row(Entry entry) const { return labelLines.at(1 + entry); }
-    // Types a value into one of the panel's number fields, then takes the pointer back to the scene.
-    void SetPanelNumber(Entry entry, const char* value);
-
-    // Escape until the program ends; its exit code, or nothing if it did not end normally.
-    std::optional<int> Quit();
-
-    Rect panel;      // the first panel, with a margin for its own hover and focus looks
-    int valueX = 0;  // a point inside the entries' value fields
-    std::vector<int> labelLines;
-    Rect window;
     std::optional<TestSupport::RunningProgram> program;
-
-private:
-    std::optional<std::optional<int>> exitCode;  // set once Quit has run
 };
 
 }  // namespace EndToEnd

@@ -1,8 +1,6 @@
 // The measuring tool's own arithmetic, checked against values worked out by hand: the median, the
-// memory figures and the slope that judge a soak, and the soundness checks it applies to the
-// character after a long run.
+// memory figures and slope that judge a soak, and the character's soundness after a long run.
 #include <cmath>
-#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -16,24 +14,21 @@ namespace {
 // Property: the median is the middle of the sorted samples (the mean of the two middle ones, 0 for
 // none); samples beyond the reserved room are dropped rather than growing the store mid-run.
 TEST(FrameSamples, MedianOfTheKeptSamples) {
-    const struct {
-        std::vector<double> added;
-        std::size_t capacity, kept;
-        double median;
-    } cases[] = {{{9, 1, 5, 7, 3}, 8, 5, 5.0}, {{40, 10, 30, 20}, 8, 4, 25.0}, {{}, 4, 0, 0.0}, {{1, 2, 3, 100, 200}, 3, 3, 2.0}};
-    for (const auto& c : cases) {
-        FrameTime::FrameSamples samples(c.capacity);
-        for (double ms : c.added) samples.Add(ms);
-        EXPECT_EQ(samples.Count(), c.kept);
-        EXPECT_DOUBLE_EQ(samples.Median(), c.median);
-    }
+    FrameTime::FrameSamples odd(8), even(8), none(4), full(3);
+    for (double ms : {9, 1, 5, 7, 3}) odd.Add(ms);
+    for (double ms : {40, 10, 30, 20}) even.Add(ms);
+    for (double ms : {1, 2, 3, 100, 200}) full.Add(ms);
+    EXPECT_DOUBLE_EQ(odd.Median(), 5.0);
+    EXPECT_DOUBLE_EQ(even.Median(), 25.0);
+    EXPECT_DOUBLE_EQ(none.Median(), 0.0);
+    EXPECT_EQ(full.Count(), 3u);
+    EXPECT_DOUBLE_EQ(full.Median(), 2.0);
 }
 
 // Property: VmRSS and VmHWM are read from their own lines, in kB, and given in MiB (missing ones are
-// 0). The slope is the least-squares line's, per 1,000 frames, over samples 100 frames apart: a
-// steady leak of 0.02 MiB per sample reads 0.2; with offsets o = i - 9.5 (sum of o^2 = 665), a 1 MiB
-// step halfway reads 10 * 50 / 665. What tells the leak from the one-off step: the leak rises in
-// every step, the step in one of 19.
+// 0). The least-squares slope per 1,000 frames of samples 100 frames apart: 0.02 MiB per sample reads
+// 0.2; with offsets o = i - 9.5 (sum of o^2 = 665), a 1 MiB step halfway reads 10 * 50 / 665. The
+// leak rises in every step, the one-off step in one of 19.
 TEST(ProcessMemory, ResidentFiguresAndTheirLeastSquaresSlopePer1000Frames) {
     const auto memory = FrameTime::ParseMemoryStatus("Name:\tvantor\nVmPeak:\t 999999 kB\nVmHWM:\t 153600 kB\n"
                                                      "VmRSS:\t 102400 kB\nRssAnon:\t 51200 kB\n");
@@ -71,10 +66,8 @@ TEST(CharacterHealth, DistanceToThePathAndEachFaultNamed) {
         {[](PathCharacter& c) { c.forward = Math::Vector3(0.55f, 0.0f, 0.8f); }, ""},  // 55.5 degrees off
         {[](PathCharacter& c) { c.forward = Math::Vector3(0.45f, 0.0f, 0.8f); }, "degrees away from the path step 1"},
         {[](PathCharacter& c) { c.segment = 2, c.forward = Math::Vector3(0, 0, -1); }, "180 degrees"},
-        {[](PathCharacter& c) { c.skinningMatrices[17][5] = std::numeric_limits<float>::quiet_NaN(); },
-         "skinning matrices: entry 17"},
-        {[](PathCharacter& c) { c.localPoses[3].rotation.s = std::numeric_limits<float>::infinity(); },
-         "local poses: entry 3"},
+        {[](PathCharacter& c) { c.skinningMatrices[17][5] = std::nanf(""); }, "skinning matrices: entry 17"},
+        {[](PathCharacter& c) { c.localPoses[3].rotation.s = INFINITY; }, "local poses: entry 3"},
         {[](PathCharacter& c) { c.boneTransforms.clear(); }, "bone matrices: empty"},
         {[](PathCharacter& c) { c.position = Math::Vector3(50.0f, 0.0f, 1.0f); }, "from the path"},
         {[](PathCharacter& c) { c.position = Math::Vector3(50.0f, 2.0f, 0.0f); }, "off the ground"},

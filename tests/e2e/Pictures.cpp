@@ -6,11 +6,7 @@
 namespace EndToEnd {
 
 void Rect::Add(int x, int y) {
-    const bool empty = Empty();
-    left = empty ? x : std::min(left, x);
-    right = empty ? x : std::max(right, x);
-    top = empty ? y : std::min(top, y);
-    bottom = empty ? y : std::max(bottom, y);
+    *this = Empty() ? Rect{x, y, x, y} : Rect{std::min(left, x), std::min(top, y), std::max(right, x), std::max(bottom, y)};
 }
 
 bool IsSky(const TestSupport::Color& c) {

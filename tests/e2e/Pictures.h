@@ -16,6 +16,9 @@ struct Rect {
     int Height() const { return bottom - top + 1; }
     bool Empty() const { return right < left || bottom < top; }
     bool Contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+    bool Overlaps(const Rect& o) const {
+        return !Empty() && !o.Empty() && left <= o.right && o.left <= right && top <= o.bottom && o.top <= bottom;
+    }
     void Add(int x, int y);
 };
 

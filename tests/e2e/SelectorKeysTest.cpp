@@ -1,8 +1,7 @@
 // Property: Space and C step the clip and weapon selectors once per press, however long the key is
 // held (its repeats do not count), wrapping round (clips to "Run", weapons to "Sword"), and the
-// weapon a press selects shows from the next frame. The warrior is set up on the real renderer
-// (offscreen) as the demo runs it; keys arrive as SDL events through the input module's watch.
-// Real X keys reaching the input module, held or tapped, are the shell's and e2e.Panel's to check.
+// weapon a press selects shows from the next frame. The warrior runs on the real renderer
+// (offscreen); keys are SDL events (real X keys are the shell's and e2e.Panel's to check).
 #include <string>
 
 #include <AntTweakBar.h>

@@ -45,7 +45,7 @@ TEST_F(InspectorTest, PauseHoldsTheWarriorAStepMovesItAndItsSkeletonLiesOnItsBod
     EXPECT_GT(PathExtent(flown).Width(), pathWidth + 40) << "W did not fly the camera while paused";
 
     Click(fieldX, stepY);
-    const FrameImage stepped = CaptureUntil("stepped", [&](const FrameImage& p) { return Compare(flown, p, Panels).count > 0; });
+    const FrameImage stepped = CaptureChange(flown, "stepped", Panels);
     const Changes step = Compare(flown, stepped, Panels);
     EXPECT_GT(step.count, 0) << "a step did not move the warrior";
     EXPECT_LT(std::max(step.box.Width(), step.box.Height()), 300) << "more than the warrior changed";
@@ -58,25 +58,23 @@ TEST_F(InspectorTest, PauseHoldsTheWarriorAStepMovesItAndItsSkeletonLiesOnItsBod
     const FrameImage bare = CaptureStill("bare", Panels);
     Click(fieldX, showSkeletonY);
     const FrameImage skeleton = CaptureStill("skeleton", Panels);
-    const auto body = [&](int x, int y) {
+    const Changes body = Compare(stepped, bare, Panels), bones = Compare(bare, skeleton, Panels);
+    const auto onBody = [&](int x, int y) {
         return x >= 0 && y > BelowPanels && unsigned(x) < bare.width && unsigned(y) < bare.height &&
                Differs(stepped.At(unsigned(x), unsigned(y)), bare.At(unsigned(x), unsigned(y)));
     };
-    int bonePixels = 0, onBody = 0;
-    Rect bodyBox, boneBox;
-    for (int y = BelowPanels + 1; unsigned(y) < bare.height; ++y) {
-        for (int x = 0; unsigned(x) < bare.width; ++x) {
-            if (body(x, y)) bodyBox.Add(x, y);
+    int nearBody = 0;
+    for (int y = bones.box.top; y <= bones.box.bottom; ++y) {
+        for (int x = bones.box.left; x <= bones.box.right; ++x) {
             if (!Differs(skeleton.At(unsigned(x), unsigned(y)), bare.At(unsigned(x), unsigned(y)))) continue;
-            boneBox.Add(x, y), ++bonePixels;
             bool near = false;
-            for (int d = 0; d < 25 && !near; ++d) near = body(x + d % 5 - 2, y + d / 5 - 2);
-            onBody += near;
+            for (int d = 0; d < 25 && !near; ++d) near = onBody(x + d % 5 - 2, y + d / 5 - 2);
+            nearBody += near;
         }
     }
-    ASSERT_GT(bonePixels, 40) << "no skeleton drawn";
-    EXPECT_GT(onBody, 0.95 * bonePixels) << "skeleton pixels off the body: " << bonePixels - onBody;
-    EXPECT_GT(boneBox.Height(), bodyBox.Height() / 2) << "the skeleton does not span the body";
+    ASSERT_GT(bones.count, 40) << "no skeleton drawn";
+    EXPECT_GT(nearBody, 0.95 * bones.count) << "skeleton pixels off the body: " << bones.count - nearBody;
+    EXPECT_GT(bones.box.Height(), body.box.Height() / 2) << "the skeleton does not span the body";
 }
 
 }  // namespace

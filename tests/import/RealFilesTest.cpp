@@ -1,11 +1,12 @@
 // Property: a real character nobody on this project made imports into files the demo's contract
-// accepts, read back through the format readers: the weapon's bone at 36, at most 256 bones
-// parents first, every triangle Assimp sees, about 180 units tall on y = 0, at most four weights
-// summing to 1, fifteen clips with Walk lasting exactly the asked frames, and a socket at the far
-// end of an arm that has no hand. Also: the stride measure on a walk of known speed.
+// accepts, read back through the format readers (which refuse a parent after its child and weights
+// that do not sum to 1): the weapon's bone at 36, at most 256 bones, each inverse bind undoing its
+// bind pose, every triangle Assimp sees, about 180 units tall on y = 0, fifteen clips with Walk
+// lasting exactly the asked frames and turning the arm, a socket at the far end of a handless arm.
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <set>
 
 #include <assimp/Importer.hpp>
 #include <assimp/postprocess.h>
@@ -31,8 +32,7 @@ struct RealFile {
 
 const RealFile kFiles[] = {
     {"SimpleSkinGltf", "/usr/share/assimp/models/glTF2/simple_skin/simple_skin.gltf", "nodes[2]", "", 5.5},
-    {"AnimationWithSkeletonFbx", "/usr/share/assimp/models/FBX/animation_with_skeleton.fbx", "Bone.006", "",
-     20.0 / 24.0},
+    {"AnimationWithSkeletonFbx", "/usr/share/assimp/models/FBX/animation_with_skeleton.fbx", "Bone.006", "", 20.0 / 24.0},
     {"MinetestB3d", IMPORT_MINETEST, "Arm_Right", "168-187", 19.0 / 60.0},
 };
 
@@ -68,16 +68,17 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
     std::vector<Math::Matrix4> model(bones);
     for (std::size_t b = 0; b < bones; ++b) {
         const int parent = skeleton.bones[b].parent;
-        ASSERT_LT(parent, static_cast<int>(b)) << "bones must come after their parents";
         model[b] = parent < 0 ? Math::ToMatrix4(skeleton.bones[b].bindPose)
                               : model[static_cast<std::size_t>(parent)] * Math::ToMatrix4(skeleton.bones[b].bindPose);
+        const Math::Matrix4 roundTrip = model[b] * skeleton.bones[b].inverseBind;
+        for (int i = 0; i < 16; ++i) EXPECT_NEAR(roundTrip[i], Math::Matrix4::identity[i], 1e-3f) << skeleton.bones[b].name;
     }
-    // The weapon's bone is a socket on the named arm, and its inverse bind matches its bind pose.
+    // The weapon's bone is a socket on the named arm.
     const Assets::BoneData& socket = skeleton.bones[36];
     ASSERT_GE(socket.parent, 0);
     EXPECT_EQ(skeleton.bones[static_cast<std::size_t>(socket.parent)].name, file.hand);
-    const Math::Matrix4 roundTrip = model[36] * socket.inverseBind;
-    for (int i = 0; i < 16; ++i) EXPECT_NEAR(roundTrip[i], Math::Matrix4::identity[i], 1e-3f);
+    std::set<std::uint32_t> arm;  // the hand and every bone above it
+    for (int b = socket.parent; b >= 0; b = skeleton.bones[static_cast<std::size_t>(b)].parent) arm.insert(std::uint32_t(b));
 
     // Every triangle of the skinned meshes, as Assimp itself counts them.
     Assimp::Importer importer;
@@ -95,12 +96,7 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
         const Math::Vector3& p = vertex.position;
         low = Math::Vector3(std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z));
         high = Math::Vector3(std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z));
-        float sum = 0.0f;
-        for (int i = 0; i < 4; ++i) {
-            sum += vertex.boneWeights[i];
-            EXPECT_TRUE(vertex.boneWeights[i] == 0.0f || vertex.boneIndices[i] < bones);
-        }
-        EXPECT_NEAR(sum, 1.0f, 1e-4f);
+        for (int i = 0; i < 4; ++i) EXPECT_TRUE(vertex.boneWeights[i] == 0.0f || vertex.boneIndices[i] < bones);
         if (vertex.boneIndices[0] == socket.parent && vertex.boneWeights[0] > 0.0f)
             armReach = std::max(armReach, Math::Length(vertex.position - armOrigin));
     }
@@ -115,15 +111,17 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
 
     for (const Assets::ResourceFile& clipFile : Assets::kClipFiles) {
         const auto clip = ReadBack<Assets::AnimationData>(folder, clipFile, Assets::ReadAnimation);
+        bool armTurns = false;
         for (const Assets::BoneTrack& track : clip.tracks) {
             EXPECT_LT(track.bone, bones);
             for (const Assets::RotationKey& key : track.rotations) {
                 EXPECT_TRUE(key.time >= 0.0f && key.time <= clip.duration + 1e-5f) << clipFile.name;
+                armTurns = armTurns || (arm.count(track.bone) && std::fabs(Math::Dot(key.value, track.rotations[0].value)) < 0.9999f);
             }
         }
         if (std::string(clipFile.name) == "Walk") {
             EXPECT_NEAR(clip.duration, file.walkSeconds * Assets::kClipUnitsPerSecond, 1e-4);
-            EXPECT_FALSE(clip.tracks.empty());
+            EXPECT_TRUE(armTurns) << "the walk does not move the arm";
         }
     }
 }
@@ -137,10 +135,9 @@ INSTANTIATE_TEST_SUITE_P(DebianPackages, RealFileImport, ::testing::ValuesIn(kFi
 // plants its feet for travel of 1 world unit per frame, the demo's "Speed" 1.
 TEST(StrideMeasure, GivesTheGeneratedWarriorsWalkItsBuiltSpeed)
 {
-    const std::filesystem::path resources = std::filesystem::path(VANTOR_BUILD_DIR);
-    const auto skeleton = ReadBack<Assets::SkeletonData>(resources, Assets::kSkeletonFile, Assets::ReadSkeleton);
-    const auto mesh = ReadBack<Assets::MeshData>(resources, Assets::kPlayerMeshFile, Assets::ReadMesh);
-    const auto walk = ReadBack<Assets::AnimationData>(resources, Assets::kClipFiles[13], Assets::ReadAnimation);
+    const auto skeleton = ReadBack<Assets::SkeletonData>(VANTOR_BUILD_DIR, Assets::kSkeletonFile, Assets::ReadSkeleton);
+    const auto mesh = ReadBack<Assets::MeshData>(VANTOR_BUILD_DIR, Assets::kPlayerMeshFile, Assets::ReadMesh);
+    const auto walk = ReadBack<Assets::AnimationData>(VANTOR_BUILD_DIR, Assets::kClipFiles[13], Assets::ReadAnimation);
     ASSERT_STREQ(Assets::kClipFiles[13].name, "Walk");
     const float stride = CharacterImport::Stride(walk, skeleton, mesh);
     EXPECT_NEAR(CharacterImport::NonSlidingSpeed(stride, walk.duration), 1.0f, 0.03f);

@@ -31,18 +31,12 @@ OffscreenRenderer::~OffscreenRenderer() {
     if (videoStarted) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-FrameImage OffscreenRenderer::Read() const {
-    FrameImage frame;
-    if (renderer != nullptr) {
-        renderer->ReadFrame(frame.rgba);
-        frame.width = renderer->GetRenderTargetWidth(), frame.height = renderer->GetRenderTargetHeight();
-    }
-    return frame;
-}
-
 FrameImage OffscreenRenderer::RenderAndRead() const {
-    if (renderer != nullptr) renderer->Render();
-    return Read();
+    FrameImage frame;
+    renderer->Render();
+    renderer->ReadFrame(frame.rgba);
+    frame.width = renderer->GetRenderTargetWidth(), frame.height = renderer->GetRenderTargetHeight();
+    return frame;
 }
 
 }  // namespace TestSupport

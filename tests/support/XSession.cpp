@@ -65,7 +65,7 @@ void XUser::MovePointer(int x, int y) {
     XdoTool("mousemove --window " + windowId + " " + std::to_string(x) + " " + std::to_string(y));
 }
 
-void XUser::Release(const std::string& release) {
+void XUser::Release(std::string release) {
     XdoTool(release);
     held.erase(std::remove(held.begin(), held.end(), release), held.end());
 }

@@ -13,7 +13,8 @@ namespace TestSupport {
 class OffscreenRenderer {
 public:
     // A width x height OpenGL window and the renderer on it with `config`, sized from the arguments.
-    // On failure the test gets a non-fatal failure with the reason, and the object is false.
+    // On failure the test gets a non-fatal failure with the reason, and the object is false (test it
+    // before any other use, as operator-> and RenderAndRead need the renderer).
     OffscreenRenderer(unsigned width, unsigned height, RenderInterface::RenderConfig config = {}, bool shown = false);
     ~OffscreenRenderer();  // the renderer, then the window
     OffscreenRenderer(const OffscreenRenderer&) = delete;
@@ -24,8 +25,7 @@ public:
     RenderInterface::Renderer* operator->() const { return renderer; }
     SDL_Window* Window() const { return window; }
 
-    FrameImage Read() const;           // the current frame as the renderer would present it
-    FrameImage RenderAndRead() const;  // Render(), then Read()
+    FrameImage RenderAndRead() const;  // Render(), then the frame as the renderer would present it
 
 private:
     bool videoStarted = false;

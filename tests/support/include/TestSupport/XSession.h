@@ -34,9 +34,7 @@ bool PumpUntil(Pump pump, Done done) {
 class XUser {
 public:
     explicit XUser(const std::string& id) : windowId(id) { XdoTool("windowfocus --sync " + windowId); }
-    ~XUser() {
-        for (const std::string& release : std::vector<std::string>(held)) Release(release);
-    }
+    ~XUser() { while (!held.empty()) Release(held.back()); }
     XUser(const XUser&) = delete;
     XUser& operator=(const XUser&) = delete;
 
@@ -51,7 +49,7 @@ private:
     void Press(const std::string& press, const std::string& release) {
         if (XdoTool(press)) held.push_back(release);
     }
-    void Release(const std::string& release);
+    void Release(std::string release);  // a copy: it may be one of `held`, which it erases
 
     std::string windowId;
     std::vector<std::string> held;
@@ -60,7 +58,6 @@ private:
 struct WindowGeometry {
     int x = 0, y = 0, width = 0, height = 0;  // top-left corner in screen coordinates
 };
-
 
 // The vantor executable running in a working directory, with SDL's video driver `videoDriver`, its
 // standard output and error kept in files.
@@ -82,7 +79,7 @@ public:
     // Asks the window to close, as a window manager does (Xvfb runs none).
     bool RequestClose() const;
     // Holds Escape until the program ends (a press between two of its input snapshots would be
-    // missed); then as WaitForExit.
+    // missed); then as WaitForExit. Once it has ended, only its exit code again.
     std::optional<int> Quit();
     // Its exit code; nothing if it is still running after about 30 s or ended by a signal.
     std::optional<int> WaitForExit();
