@@ -29,6 +29,7 @@ struct RealFile {
     const char* walk;
     double walkSeconds;  // from the file's own timing: frames / frames per second
 };
+void PrintTo(const RealFile& file, std::ostream* out) { *out << file.path; }
 
 const RealFile kFiles[] = {
     {"SimpleSkinGltf", "/usr/share/assimp/models/glTF2/simple_skin/simple_skin.gltf", "nodes[2]", "", 5.5},
