@@ -17,6 +17,7 @@
 #include <Assets/Formats.h>
 #include <Assets/ResourcePaths.h>
 
+#include "../assets/AssetTestSupport.h"
 #include "CharacterImport.h"
 #include "Gait.h"
 
@@ -37,17 +38,6 @@ const RealFile kFiles[] = {
     {"MinetestB3d", IMPORT_MINETEST, "Arm_Right", "168-187", 19.0 / 60.0},
 };
 
-template <typename Data, typename Read>
-Data ReadBack(const std::filesystem::path& folder, const Assets::ResourceFile& file, Read read)
-{
-    Assets::Bytes bytes;
-    std::string error;
-    Data data;
-    const std::string path = (folder / Assets::RelativeResourcePath(file)).string();
-    EXPECT_TRUE(Assets::ReadFileBytes(path, bytes, error) && read(bytes, data, error)) << path << ": " << error;
-    return data;
-}
-
 class RealFileImport : public ::testing::TestWithParam<RealFile> {};
 
 TEST_P(RealFileImport, MeetsTheDemosContract)
@@ -61,8 +51,8 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
     options.out = (folder / "resources").string();
     ASSERT_NO_THROW(CharacterImport::Import(options));
 
-    const auto skeleton = ReadBack<Assets::SkeletonData>(folder, Assets::kSkeletonFile, Assets::ReadSkeleton);
-    const auto mesh = ReadBack<Assets::MeshData>(folder, Assets::kPlayerMeshFile, Assets::ReadMesh);
+    const auto skeleton = AssetTests::Load(Assets::kSkeletonFile, Assets::ReadSkeleton, folder.string());
+    const auto mesh = AssetTests::Load(Assets::kPlayerMeshFile, Assets::ReadMesh, folder.string());
     const std::size_t bones = skeleton.bones.size();
     ASSERT_GE(bones, 37u);
     ASSERT_LE(bones, 256u);
@@ -111,7 +101,7 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
     EXPECT_LT(Math::Length(grip - armOrigin), 1.05f * armReach);
 
     for (const Assets::ResourceFile& clipFile : Assets::kClipFiles) {
-        const auto clip = ReadBack<Assets::AnimationData>(folder, clipFile, Assets::ReadAnimation);
+        const auto clip = AssetTests::Load(clipFile, Assets::ReadAnimation, folder.string());
         bool armTurns = false;
         for (const Assets::BoneTrack& track : clip.tracks) {
             EXPECT_LT(track.bone, bones);
@@ -136,9 +126,9 @@ INSTANTIATE_TEST_SUITE_P(DebianPackages, RealFileImport, ::testing::ValuesIn(kFi
 // plants its feet for travel of 1 world unit per frame, the demo's "Speed" 1.
 TEST(StrideMeasure, GivesTheGeneratedWarriorsWalkItsBuiltSpeed)
 {
-    const auto skeleton = ReadBack<Assets::SkeletonData>(VANTOR_BUILD_DIR, Assets::kSkeletonFile, Assets::ReadSkeleton);
-    const auto mesh = ReadBack<Assets::MeshData>(VANTOR_BUILD_DIR, Assets::kPlayerMeshFile, Assets::ReadMesh);
-    const auto walk = ReadBack<Assets::AnimationData>(VANTOR_BUILD_DIR, Assets::kClipFiles[13], Assets::ReadAnimation);
+    const auto skeleton = AssetTests::Load(Assets::kSkeletonFile, Assets::ReadSkeleton);
+    const auto mesh = AssetTests::Load(Assets::kPlayerMeshFile, Assets::ReadMesh);
+    const auto walk = AssetTests::Load(Assets::kClipFiles[13], Assets::ReadAnimation);
     ASSERT_STREQ(Assets::kClipFiles[13].name, "Walk");
     const float stride = CharacterImport::Stride(walk, skeleton, mesh);
     EXPECT_NEAR(CharacterImport::NonSlidingSpeed(stride, walk.duration), 1.0f, 0.03f);
