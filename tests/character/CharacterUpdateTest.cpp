@@ -1,12 +1,17 @@
 // The per-frame update as the renderer sees it, on the real renderer (offscreen window) seen
 // through a recording renderer, with the tweak bar and the input module running; Init loads the
-// warrior's generated assets from the working directory (the build directory).
+// warrior's generated assets from the working directory (the build directory). Keys are SDL
+// events here; real X keys are the camera test's and e2e.Panel's to check.
+#include <optional>
+#include <string>
+
 #include <AntTweakBar.h>
 #include <TestSupport/OffscreenRenderer.h>
 #include <TestSupport/RecordingRenderer.h>
 #include <glm/gtc/type_ptr.hpp>
 
 #include "CharacterTestSupport.h"
+#include "character/Selectors.h"
 #include "util/Input.h"
 
 namespace CharacterTest {
@@ -29,23 +34,38 @@ void ExpectNear(const glm::mat4& actual, const glm::mat4& expected, float tolera
 // 2). The player gets this frame's skinning matrices and stands at its place and heading; the
 // weapon rides on bone 36: player world x hand bone x grip offset. A skeleton without that bone
 // leaves the weapon at the grip offset from the player's origin.
-TEST(Update, DrawsThePathAndPlacesThePlayerAndTheSelectedWeapon)
-{
-    TestSupport::OffscreenRenderer gl{320, 200};
-    ASSERT_TRUE(gl);
-    TestSupport::RecordingRenderer recorder(*gl.Get());
-    ASSERT_EQ(TwInit(TW_OPENGL_CORE, gl->GetDevice()), 1) << TwGetLastError();
-    Util::Input::Initialize();
-    PathCharacter character;
-    character.Init(&recorder, TwNewBar("Tovrin_Stage1"));
-    const auto Frame = [&] {
+class Update : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(gl);
+        recorder.emplace(*gl.Get());
+        ASSERT_EQ(TwInit(TW_OPENGL_CORE, gl->GetDevice()), 1) << TwGetLastError();
+        Util::Input::Initialize();
+        character.Init(&*recorder, TwNewBar("Tovrin_Stage1"));
+    }
+    void TearDown() override
+    {
+        character.Shutdown();
+        Util::Input::Shutdown();
+        TwTerminate();
+    }
+    void Frame()
+    {
         Util::Input::Update();
         character.Update();
-    };
+    }
 
+    TestSupport::OffscreenRenderer gl{320, 200};
+    std::optional<TestSupport::RecordingRenderer> recorder;
+    PathCharacter character;
+};
+
+TEST_F(Update, DrawsThePathAndPlacesThePlayerAndTheSelectedWeapon)
+{
     Frame();
-    const auto spheres = recorder.Calls("DrawSphere");
-    const auto lines = recorder.Calls("DrawLine");
+    const auto spheres = recorder->Calls("DrawSphere");
+    const auto lines = recorder->Calls("DrawLine");
     ASSERT_EQ(spheres.size(), 13u);
     ASSERT_EQ(lines.size(), 64u);
     const auto Point = [](const auto& call, int first) { return glm::make_vec3(&call.values[first]); };
@@ -74,10 +94,37 @@ TEST(Update, DrawsThePathAndPlacesThePlayerAndTheSelectedWeapon)
     character.playerModel->SetSkeleton("NoSuchSkeleton");
     Frame();
     ExpectNear(ToGlm(character.weaponModel->GetWorldMatrix()), PlayerWorld(character) * grip, 1e-4f);
+}
 
-    character.Shutdown();
-    Util::Input::Shutdown();
-    TwTerminate();
+// Space and C step the clip and weapon selectors once per press, however long the key is held (its
+// repeats do not count), wrapping round (clips to "Run", weapons to "Sword"), and the weapon a
+// press selects shows from the next frame.
+TEST_F(Update, SelectorKeysStepOncePerPressWrapRoundAndTheWeaponShowsFromTheNextFrame)
+{
+    const auto shown = [&] {
+        Frame();
+        return std::string(character.weaponModel->GetModelName());
+    };
+    const auto send = [](Uint32 type, SDL_Scancode key, Uint8 repeat) {
+        SDL_Event event{type};
+        event.key = SDL_KeyboardEvent{type, 0, 0, type == SDL_KEYDOWN, repeat, 0, 0, SDL_Keysym{key, 0, 0, 0}};
+        SDL_PushEvent(&event);
+    };
+    const struct { SDL_Scancode key; int* selector; int from, to; const char* weapon; } cases[] = {
+        {SDL_SCANCODE_SPACE, &clipIndex, 5, 6, "Sword"}, {SDL_SCANCODE_SPACE, &clipIndex, 14, 4, "Sword"},
+        {SDL_SCANCODE_C, &weaponIndex, 1, 2, "Human"}, {SDL_SCANCODE_C, &weaponIndex, 3, 0, "Sword"}};
+    for (const auto& c : cases) {
+        *c.selector = c.from;
+        const std::string before = shown();
+        send(SDL_KEYDOWN, c.key, 0);
+        EXPECT_EQ(shown(), before) << "the weapon changed in the frame of the press";
+        EXPECT_EQ(*c.selector, c.to) << "from " << c.from;
+        send(SDL_KEYDOWN, c.key, 1);
+        EXPECT_EQ(shown(), c.weapon) << "from " << c.from;
+        EXPECT_EQ(*c.selector, c.to) << "a held key stepped again, from " << c.from;
+        send(SDL_KEYUP, c.key, 0);
+        Frame();
+    }
 }
 
 }  // namespace

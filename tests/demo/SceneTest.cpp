@@ -41,8 +41,12 @@ protected:
 // (0, -1, 1), where the day sky has its sun. Shutdown unregisters everything (light, sky, floor
 // first), releases the view and deletes the bar; a second Shutdown (TearDown's) touches nothing.
 TEST_F(SceneTest, InitShowsSkyFloorAndLightShutdownTakesEverythingAway) {
-    std::vector<RenderInterface::Renderable*> registered, unregistered;
-    for (const TestSupport::RecordedCall& call : recorder->Calls("Register")) registered.push_back(call.renderable);
+    const auto objects = [&](const char* operation) {
+        std::vector<RenderInterface::Renderable*> found;
+        for (const TestSupport::RecordedCall& call : recorder->Calls(operation)) found.push_back(call.renderable);
+        return found;
+    };
+    std::vector<RenderInterface::Renderable*> registered = objects("Register");
     ASSERT_GE(registered.size(), 3u);
     EXPECT_TRUE(registered[0] == demo.skyBox && registered[1] == demo.floorModel && registered[2] == demo.light);
     const std::vector<std::string> operations = recorder->Operations();
@@ -55,7 +59,7 @@ TEST_F(SceneTest, InitShowsSkyFloorAndLightShutdownTakesEverythingAway) {
     RenderInterface::CameraView* view = demo.camera.view;
     recorder->calls.clear();
     demo.Shutdown();
-    for (const TestSupport::RecordedCall& call : recorder->Calls("UnRegister")) unregistered.push_back(call.renderable);
+    std::vector<RenderInterface::Renderable*> unregistered = objects("UnRegister");
     ASSERT_GE(unregistered.size(), 3u);
     EXPECT_TRUE(std::equal(sceneOrder.begin(), sceneOrder.end(), unregistered.begin())) << recorder->Transcript();
     std::sort(registered.begin(), registered.end());
@@ -64,6 +68,9 @@ TEST_F(SceneTest, InitShowsSkyFloorAndLightShutdownTakesEverythingAway) {
     const std::vector<TestSupport::RecordedCall> released = recorder->Calls("ReleaseView");
     EXPECT_TRUE(released.size() == 1 && released[0].view == view);
     EXPECT_EQ(TwGetBarByName("Tovrin_Stage1"), nullptr);
+    recorder->calls.clear();
+    demo.Shutdown();
+    EXPECT_TRUE(recorder->calls.empty()) << recorder->Transcript();
 }
 
 // "Tovrin_Stage1" holds its five writable entries: the clip and weapon selectors first, "Walk" and

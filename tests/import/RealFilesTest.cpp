@@ -65,7 +65,7 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
         for (int i = 0; i < 16; ++i) EXPECT_NEAR(roundTrip[i], Math::Matrix4::identity[i], 1e-3f) << skeleton.bones[b].name;
     }
     // The weapon's bone is a socket on the named arm.
-    const Assets::BoneData& socket = skeleton.bones[36];
+    const Assets::BoneData& socket = skeleton.bones[AssetTests::kWeaponBone];
     ASSERT_GE(socket.parent, 0);
     EXPECT_EQ(skeleton.bones[static_cast<std::size_t>(socket.parent)].name, file.hand);
     std::set<std::uint32_t> arm;  // the hand and every bone above it
@@ -76,8 +76,8 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
     const aiScene* scene = importer.ReadFile(file.path, aiProcess_Triangulate);
     ASSERT_NE(scene, nullptr);
     std::size_t triangles = 0;
-    for (const aiMesh* m : std::vector<aiMesh*>(scene->mMeshes, scene->mMeshes + scene->mNumMeshes)) {
-        triangles += m->HasBones() ? m->mNumFaces : 0;
+    for (unsigned m = 0; m < scene->mNumMeshes; ++m) {
+        if (scene->mMeshes[m]->HasBones()) triangles += scene->mMeshes[m]->mNumFaces;
     }
     EXPECT_EQ(mesh.indices.size() / 3, triangles);
     Math::Vector3 low(INFINITY, INFINITY, INFINITY), high(-INFINITY, -INFINITY, -INFINITY);
@@ -96,7 +96,7 @@ TEST_P(RealFileImport, MeetsTheDemosContract)
     EXPECT_LE(size, 210.0f);
     EXPECT_NEAR(low.y, 0.0f, 1.0f) << "feet on the floor";
     // The grip, where the demo puts the weapon, sits at the far end of the arm.
-    const Math::Vector3 grip = Math::TransformPoint(model[36], Math::Vector3(9.75f, 2.8f, 6.305f));
+    const Math::Vector3 grip = Math::TransformPoint(model[AssetTests::kWeaponBone], AssetTests::kWeaponOffset);
     EXPECT_GT(Math::Length(grip - armOrigin), 0.75f * armReach);
     EXPECT_LT(Math::Length(grip - armOrigin), 1.05f * armReach);
 
