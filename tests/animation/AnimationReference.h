@@ -73,8 +73,11 @@ inline ::testing::AssertionResult VectorNear(const Math::Vector3& actual, const 
            << "(" << actual.x << ", " << actual.y << ", " << actual.z << ")";
 }
 // The distance between two quaternions taken as the same rotation (q and -q).
+inline double RotationError(const glm::dquat& actual, const glm::dquat& expected) {
+    return std::min(glm::length(actual - expected), glm::length(actual + expected));
+}
 inline double RotationError(const Math::Quaternion& actual, const glm::dquat& expected) {
-    return std::min(glm::length(Exact(actual) - expected), glm::length(Exact(actual) + expected));
+    return RotationError(Exact(actual), expected);
 }
 inline ::testing::AssertionResult RotationNear(const Math::Quaternion& actual, const glm::quat& expected) {
     const double error = RotationError(actual, glm::dquat(expected));

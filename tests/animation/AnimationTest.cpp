@@ -16,6 +16,7 @@
 #include <Assets/ClipTime.h>
 #include <RenderInterface/Animation.h>
 
+#include "../assets/AssetTestSupport.h"
 #include "AnimationReference.h"
 
 namespace {
@@ -244,14 +245,10 @@ TEST(AnimationAccuracy, SlerpStaysWithinOneMillionthOfExactOverEveryAngle) {
 // Three laps of both clips at the demo's clock step, wrapping as the character does, blended at a
 // changing weight: every bone matrix of the 52-bone chain stays within 1e-4 of the exact one.
 TEST(AnimationAccuracy, WarriorPosesAndMatricesMatchTheExactReference) {
-    Assets::SkeletonData skeleton;
-    Assets::AnimationData walk, run;
+    const Assets::SkeletonData skeleton = AssetTests::Load(Assets::kSkeletonFile, Assets::ReadSkeleton);
+    const Assets::AnimationData walk = AssetTests::Load(Assets::kClipFiles[13], Assets::ReadAnimation),
+                                run = AssetTests::Load(Assets::kClipFiles[14], Assets::ReadAnimation);
     std::string error;
-    const std::string resources = VANTOR_RESOURCES_DIR;
-    using Assets::FileResult;
-    ASSERT_EQ(Assets::ReadSkeletonFile(resources + "/skeletons/Warrior_Skeleton.ske", skeleton, error), FileResult::Read);
-    ASSERT_EQ(Assets::ReadAnimationFile(resources + "/animations/Warrior_Walk.anim", walk, error), FileResult::Read);
-    ASSERT_EQ(Assets::ReadAnimationFile(resources + "/animations/Warrior_Run.anim", run, error), FileResult::Read);
     ASSERT_TRUE(Animation::Registry::AddSkeleton("Warrior", skeleton, error) &&
                 Animation::Registry::AddClip("Walk", walk, error) && Animation::Registry::AddClip("Run", run, error));
     RenderInterface::AnimationState walkState = State("Walk", 0.0f), runState = State("Run", 0.0f);
@@ -267,8 +264,8 @@ TEST(AnimationAccuracy, WarriorPosesAndMatricesMatchTheExactReference) {
         const std::vector<ExactPose> exactWalk = ExactSample(skeleton, walk, walkState.GetTime());
         const float weight = 0.4f + 0.6f * std::sin(0.05f * static_cast<float>(frame)) * 0.5f;
         const std::vector<ExactPose> exactRun = ExactSample(skeleton, run, runState.GetTime());
-        RenderInterface::AnimationController::LerpBlend1D("Warrior", weight, &walkState, &runState, pose);
-        RenderInterface::AnimationController::BuildTransformationMatricies("Warrior", pose, bones, skinning);
+        AnimationController::LerpBlend1D("Warrior", weight, &walkState, &runState, pose);
+        AnimationController::BuildTransformationMatricies("Warrior", pose, bones, skinning);
         ASSERT_EQ(bones.size(), skeleton.bones.size());
         std::vector<glm::dmat4> model;
         for (std::size_t i = 0; i < pose.size(); ++i) {

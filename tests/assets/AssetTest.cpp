@@ -10,6 +10,7 @@
 #include <AntTweakBar.h>
 #include <Animation/Registry.h>
 #include <AssetBuilder.h>
+#include <Assets/ClipTime.h>
 #include <RenderInterface/Animation.h>
 #include <TestSupport/OffscreenRenderer.h>
 #include <TestSupport/RecordingRenderer.h>
@@ -27,7 +28,7 @@ namespace {
 
 const std::string kSkeleton = Assets::kSkeletonFile.name;
 // The demo's defaults: clip time per frame, and model units the body travels per frame (1 world unit at scale 0.3).
-constexpr float kClipStepPerFrame = 0.007f, kTravelPerFrame = 1.0f / 0.3f;
+constexpr float kTravelPerFrame = 1.0f / 0.3f;
 
 // The skeleton and the clips, registered with the runtime under the app's names unless it holds them (destroying a
 // renderer clears them).
@@ -248,7 +249,7 @@ TEST(EveryClip, IsKeyedToItsEndAndMovesTheBodyAboveTheFloorWithoutTearingIt) {
             }
             for (const auto& [a, b, length] : edges) stretch = std::max(stretch, Math::Length(skinned[a] - skinned[b]) / length);
             for (std::size_t b = 0; b < pose.bones.size(); ++b) {
-                moved = std::max(moved, Math::Length(Translation(pose.bones[b]) - Translation(start.bones[b])));
+                moved = std::max(moved, Math::Length(pose.bones[b].Column(3) - start.bones[b].Column(3)));
             }
         }
         EXPECT_GT(lowest, -1.5f);
@@ -269,14 +270,14 @@ TEST(Gait, PlantedFootStaysWithinOneWorldUnitPerStepAndTheCycleLoopsWithoutAJump
         SCOPED_TRACE(clip);
         const float duration = AnimationController::GetClipDuration(clip);
         std::vector<SampledPose> frames;
-        for (float time = 0.0f; frames.size() < std::ceil(3.0f * duration / kClipStepPerFrame);) {
+        for (float time = 0.0f; frames.size() < std::ceil(3.0f * duration / Assets::kClipUnitsPerFrame);) {
             frames.push_back(Sample(clip, time));
-            time = time + kClipStepPerFrame > duration ? 0.0f : time + kClipStepPerFrame;
+            time = time + Assets::kClipUnitsPerFrame > duration ? 0.0f : time + Assets::kClipUnitsPerFrame;
         }
         for (const char* toe : {"LeftToe", "RightToe"}) {
             std::vector<Vector3> ball;
             for (const SampledPose& pose : frames) {
-                ball.push_back(Translation(pose.bones.at(BoneIndex(skeleton, toe))) + Vector3(0, 0, kTravelPerFrame * ball.size()));
+                ball.push_back(pose.bones.at(BoneIndex(skeleton, toe)).Column(3) + Vector3(0, 0, kTravelPerFrame * ball.size()));
             }
             float lowest = 1e9f, drift = 0.0f;
             for (const Vector3& p : ball) lowest = std::min(lowest, p.y);
@@ -299,20 +300,20 @@ TEST(Gait, PlantedFootStaysWithinOneWorldUnitPerStepAndTheCycleLoopsWithoutAJump
         };
         EXPECT_LT(change(0.0f, duration), 1e-3f);
         float ordinary = 0.0f;
-        for (float t = 0.0f; t + kClipStepPerFrame <= duration; t += kClipStepPerFrame) {
-            ordinary = std::max(ordinary, change(t, t + kClipStepPerFrame));
+        for (float t = 0.0f; t + Assets::kClipUnitsPerFrame <= duration; t += Assets::kClipUnitsPerFrame) {
+            ordinary = std::max(ordinary, change(t, t + Assets::kClipUnitsPerFrame));
         }
-        EXPECT_LE(change(duration - 0.5f * kClipStepPerFrame, 0.5f * kClipStepPerFrame), ordinary * 1.05f);
+        EXPECT_LE(change(duration - 0.5f * Assets::kClipUnitsPerFrame, 0.5f * Assets::kClipUnitsPerFrame), ordinary * 1.05f);
     }
 }
 
 // Each weapon is modelled with its grip at the origin: the handle passes within a finger's thickness of it, and the
-// weapon reaches well beyond. Placed as the app places them in every frame of Walk and Run: the sword's blade (its
+// weapon reaches well beyond. Placed as the app places them every 0.03 of Walk and Run: the sword's blade (its
 // tip, the point farthest from the grip) points forward and up, the gun's muzzle ahead, and the shield's centre lies
 // further out to the right (-x) than the forearm.
 TEST(WeaponGrip, WeaponsAreHeldAtTheirGripAndCarriedNaturally) {
     Register();
-    Vector3 tips[3], centres[3];  // of the sword, shield and gun (kWeaponFiles): the farthest point from the grip
+    Vector3 tips[3], centres[3];  // sword, shield, gun (kWeaponFiles): farthest point from the grip; mean vertex
     for (std::size_t w = 0; w < 3; ++w) {
         const auto mesh = Load(Assets::kWeaponFiles[w], Assets::ReadMesh);
         float nearest = 1e9f;
@@ -335,7 +336,7 @@ TEST(WeaponGrip, WeaponsAreHeldAtTheirGripAndCarriedNaturally) {
             EXPECT_TRUE(blade.z > 0.25f * Math::Length(blade) && blade.y > 0.25f * Math::Length(blade)) << clip << " " << t;
             EXPECT_GT(muzzle.z, 0.8f * Math::Length(muzzle)) << clip << " " << t;
             EXPECT_LT(Math::TransformPoint(placement, centres[1]).x,
-                      std::min(Translation(pose.bones.at(forearm)).x, Translation(pose.bones[kWeaponBone]).x) - 5.0f)
+                      std::min(pose.bones.at(forearm).Column(3).x, pose.bones[kWeaponBone].Column(3).x) - 5.0f)
                 << clip << " " << t;
         }
     }

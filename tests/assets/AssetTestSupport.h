@@ -38,6 +38,5 @@ inline std::size_t BoneIndex(const Assets::SkeletonData& skeleton, const std::st
     return static_cast<std::size_t>(found - skeleton.bones.begin());
 }
 
-inline Vector3 Translation(const Math::Matrix4& m) { return Vector3(m[3], m[7], m[11]); }
 
 }  // namespace AssetTests

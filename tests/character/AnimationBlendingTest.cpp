@@ -11,6 +11,7 @@
 #include <RenderInterface/Animation.h>
 
 #include "CharacterTestSupport.h"
+#include "character/Selectors.h"
 
 namespace CharacterTest {
 namespace {
@@ -44,7 +45,7 @@ protected:
         return ToGlm(character.localPoses.at(0).translation);
     }
 
-    RenderInterface::AnimationState states[15];
+    RenderInterface::AnimationState states[ClipCount];
     RenderInterface::AnimationState& run = states[PathCharacter::RunState];
     RenderInterface::AnimationState& walk = states[PathCharacter::WalkState];
     RenderInterface::AnimationModel model;

@@ -29,11 +29,7 @@ void ExpectNear(const glm::mat4& actual, const glm::mat4& expected, float tolera
     for (int column = 0; column < 4; ++column) EXPECT_LT(glm::length(actual[column] - expected[column]), tolerance);
 }
 
-// Each frame draws a green sphere of radius 3 on every control point, 61 red path lines in the
-// world (space 1), then forward, up and right as red, green and blue lines over the scene (space
-// 2). The player gets this frame's skinning matrices and stands at its place and heading; the
-// weapon rides on bone 36: player world x hand bone x grip offset. A skeleton without that bone
-// leaves the weapon at the grip offset from the player's origin.
+// The character on the real renderer, seen through the recorder, with its tweak bar and input.
 class Update : public ::testing::Test {
 protected:
     void SetUp() override
@@ -61,6 +57,11 @@ protected:
     PathCharacter character;
 };
 
+// Each frame draws a green sphere of radius 3 on every control point, 61 red path lines in the
+// world (space 1), then forward, up and right as red, green and blue lines over the scene (space
+// 2). The player gets this frame's skinning matrices and stands at its place and heading; the
+// weapon rides on bone 36: player world x hand bone x grip offset. A skeleton without that bone
+// leaves the weapon at the grip offset from the player's origin.
 TEST_F(Update, DrawsThePathAndPlacesThePlayerAndTheSelectedWeapon)
 {
     Frame();

@@ -14,6 +14,8 @@
 #include <iterator>
 #include <string>
 
+#include <Assets/ClipTime.h>
+
 #include "../animation/AnimationReference.h"
 #include "../assets/AssetTestSupport.h"
 
@@ -22,7 +24,6 @@ namespace {
 using namespace AnimationReference;
 using AssetTests::Load;
 
-constexpr float kClipUnitsPerSecond = 0.007f * 60.0f;  // the demo's clip step per frame at 60 fps
 
 // Assimp, like most viewers, shows only the default scene; one scene per weapon is reached by making it the default
 // (the digit has the same length, so the GLB's chunk sizes still hold).
@@ -56,14 +57,14 @@ void ExpectKeys(const AssimpKey* actual, unsigned count, const std::vector<Key>&
                 const std::string& where) {
     ASSERT_EQ(count, expected.size()) << where;
     for (std::size_t k = 0; k < expected.size(); ++k) {
-        EXPECT_NEAR(actual[k].mTime / ticksPerSecond * kClipUnitsPerSecond, expected[k].time, 1e-5) << where;
+        EXPECT_NEAR(actual[k].mTime / ticksPerSecond * Assets::kClipUnitsPerSecond, expected[k].time, 1e-5) << where;
         EXPECT_LT(Distance(actual[k].mValue, expected[k].value), 1e-5f) << where;
     }
 }
 
 double Difference(const ExactPose& a, const ExactPose& b) {
-    const double rotation = std::min(glm::length(a.rotation - b.rotation), glm::length(a.rotation + b.rotation));
-    return std::max({glm::length(a.translation - b.translation), rotation, glm::length(a.scale - b.scale)});
+    return std::max({glm::length(a.translation - b.translation), RotationError(a.rotation, b.rotation),
+                     glm::length(a.scale - b.scale)});
 }
 
 }  // namespace
@@ -102,7 +103,7 @@ TEST(ExportedWarrior, SkeletonAndClipsKeepNamesParentsBindPosesAndEveryKey) {
         const std::string name = Assets::kClipFiles[c].name;
         EXPECT_EQ(animation->mName.C_Str(), name);
         const double rate = animation->mTicksPerSecond;
-        EXPECT_NEAR(animation->mDuration / rate, clip.duration / kClipUnitsPerSecond, 1e-4) << name;
+        EXPECT_NEAR(animation->mDuration / rate, clip.duration / Assets::kClipUnitsPerSecond, 1e-4) << name;
         ASSERT_EQ(animation->mNumChannels, clip.tracks.size()) << name;
         for (const Assets::BoneTrack& track : clip.tracks) {
             const std::string& bone = skeleton.bones.at(track.bone).name;
@@ -148,7 +149,7 @@ TEST(ExportedWarrior, MeshesAreTheDemosWithEachWeaponAtTheGrip) {
         EXPECT_STREQ(carrying[0]->mName.C_Str(), "RightHand");
         EXPECT_EQ(carrying[0]->mNumWeights, weapon.vertices.size());
         for (std::size_t v = 0; v < weapon.vertices.size(); ++v) {
-            EXPECT_LT(Distance(carrying[0]->mOffsetMatrix * held->mVertices[v], weapon.vertices[v].position + Math::Vector3(9.75f, 2.8f, 6.305f)), 1e-3f)
+            EXPECT_LT(Distance(carrying[0]->mOffsetMatrix * held->mVertices[v], weapon.vertices[v].position + AssetTests::kWeaponOffset), 1e-3f)
                 << weaponName;
         }
     }

@@ -18,6 +18,10 @@ namespace {
 
 using Rgba = std::array<std::uint8_t, 4>;
 
+Math::Matrix4 Translation(float x, float y, float z) {
+    return Math::Matrix4::TRS(Math::Vector3(x, y, z), Math::Quaternion::identity, Math::Vector3::one);
+}
+
 // Adds an axis-aligned cube of side 2: outward normals, counter-clockwise faces, skinned vertices
 // on `bone`.
 void AddBox(Assets::MeshData& mesh, const Math::Vector3& center, Rgba color, std::uint8_t bone = 0) {
@@ -88,7 +92,8 @@ protected:
         eye = from;
         forward = along;
         fovY = fov;
-        RenderInterface::CameraView* view = gl->CreateView(160, 120, 0.1f, 1000.0f, fovY);
+        RenderInterface::CameraView* view = gl->CreateView(float(gl->GetRenderTargetWidth()),
+                                                           float(gl->GetRenderTargetHeight()), 0.1f, 1000.0f, fovY);
         view->GetCamera().SetPosition(eye);
         view->GetCamera().SetForward(forward);
         view->GetCamera().SetUp(Math::Vector3::unit_y);
@@ -168,7 +173,7 @@ using Lighting = BoxInTheLight;
 TEST_F(Lighting, LitBoxAppearsWhereProjectedInTheLightsColourAndStrength) {
     const Math::Vector3 front(3, 1, 1), mirrored(-3, -1, 1);
     LookFrom(Math::Vector3(0, 0, 12), Math::Vector3(0, 0, -1));
-    box.SetWorldMatrix(Math::Matrix4::TRS(Math::Vector3(3, 1, 0), Math::Quaternion::identity, Math::Vector3::one));
+    box.SetWorldMatrix(Translation(3, 1, 0));
     light.SetLightDirection(Math::Vector3(0, 0, -1));
     light.SetColor(Math::Vector3(1, 0, 0));
     const FrameImage frame = gl.RenderAndRead();
@@ -182,7 +187,6 @@ TEST_F(Lighting, LitBoxAppearsWhereProjectedInTheLightsColourAndStrength) {
     EXPECT_GT(lit.r, dim.r + 15.0);
     EXPECT_GT(dim.r, unlit.r + 20.0);
     EXPECT_GT(unlit.Luminance(), 5.0) << "ambient light should keep unlit faces from black";
-
 }
 
 // A convex body casts no specks on its lit side, however closely the light grazes it (as it grazes
@@ -246,7 +250,6 @@ TEST_F(Lighting, CloseLayersSeenFromAfarKeepTheirOrder) {
     EXPECT_EQ(red, 0);
 }
 
-
 // The sky box shows its cube map by world direction, each face as stored (the fallback sky the
 // end-to-end bad-resources test checks). Face i of +x, -x, +y, -y, +z, -z has colour i + 1 with
 // red, green and blue as its bits.
@@ -297,10 +300,6 @@ TEST_F(Sky, EachDirectionShowsItsFaceAsStoredFirstRowUp) {
 // Skinned models follow the matrices last given: each vertex its bone's (moved, turned, placed by
 // the world matrix), bones past them the bind pose; a pose that is not finite is reported once and
 // drawn in the bind pose; a model whose mesh or skeleton is unknown is left out.
-Math::Matrix4 Translation(float x, float y, float z) {
-    return Math::Matrix4::TRS(Math::Vector3(x, y, z), Math::Quaternion::identity, Math::Vector3::one);
-}
-
 using Points = std::vector<int>;
 
 class Skinning : public SceneTest {
@@ -372,7 +371,6 @@ TEST_F(Skinning, APoseThatIsNotFiniteIsReportedOnceAndDrawnInTheBindPose) {
     EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
     EXPECT_NE(printed.find("'column' is not finite"), std::string::npos) << printed;
 }
-
 
 // Debug lines and spheres (three circles) last one frame: world ones hidden behind the scene,
 // overlay ones over it, colours as given (w ignored). A world line on the ground shows wherever it falls between pixel
